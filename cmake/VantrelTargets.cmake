@@ -1,0 +1,35 @@
+# Helpers that keep the per-folder CMake files short.
+
+# vantrel_library(<name> SOURCES ... LIBS ...): a static library whose headers are
+# included relative to src/ ("numtext/NumberText.h").
+function(vantrel_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# vantrel_test(<name> SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
+# Every test runs without a display and with its own settings folder.
+function(vantrel_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    VANTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    VANTREL_SHIPPED_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
+endfunction()
+
+# vantrel_bench(<name> SOURCES ... LIBS ...): a Google Benchmark program (not run by CTest).
+function(vantrel_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE
+    VANTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    VANTREL_SHIPPED_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+endfunction()
