@@ -9,12 +9,16 @@ function(vantrel_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# vantrel_test(<name> SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
-# Every test runs without a display and with its own settings folder.
+# vantrel_test(<name> [OWN_MAIN] SOURCES ... LIBS ...): a GoogleTest program registered with
+# CTest. Every test runs without a display and with its own settings folder. OWN_MAIN: the
+# sources bring their own main() (to create the application object first).
 function(vantrel_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     VANTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
