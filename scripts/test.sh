@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vantrel with its tests and runs every test: once in a normal
+# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc)"
+
+"$root/scripts/install-deps.sh"
+
+run_suite() {
+  local dir="$1"
+  shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$jobs"
+}
+
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON \
+  -DVANTREL_BUILD_BENCH=OFF
