@@ -1,0 +1,579 @@
+#!/usr/bin/env python3
+"""Writes the user guide in its two forms, data/QuorHelp.htm and data/QuorHelp.rtf.
+
+Both are rendered from the one text below, so they always say the same.
+The tables of variables, default values, units and ranges are taken from
+make_datafile.py, the source of the shipped data file, so the guide and
+the calculator cannot drift apart: edit the data there and rerun
+
+    python3 data/tools/make_datafile.py && python3 data/tools/make_help.py
+
+Inline markup of the text: <b> <i> <sup> <sub> and <code>.
+"""
+
+import html
+import os
+import re
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from formulas import f32_exact, leading_number  # noqa: E402
+from make_datafile import PAGES, escape, solved_defaults  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DATA = os.path.normpath(os.path.join(HERE, os.pardir))
+
+# ---------------------------------------------------------------------------
+# Building blocks of the guide.
+
+
+def H1(text):
+    return ("h1", text)
+
+
+def H2(text, anchor):
+    return ("h2", text, anchor)
+
+
+def H3(text, anchor=None):
+    return ("h3", text, anchor)
+
+
+def P(text):
+    return ("p", text)
+
+
+def EQ(text):
+    return ("eq", text)
+
+
+def UL(*items):
+    return ("ul", list(items))
+
+
+def TABLE(head, rows, widths):
+    """A table; widths are the column widths in twips for the RTF form."""
+    return ("table", head, rows, widths)
+
+
+def NOTE(text):
+    return ("note", text)
+
+
+# ---------------------------------------------------------------------------
+# Facts taken from the data file's tables.
+
+
+def number(x):
+    """x to five significant digits; powers of ten only for tiny values."""
+    text = "%.5g" % x
+    if "e" in text:
+        mant, exp = text.split("e")
+        if int(exp) > 0:
+            return "%d" % round(float(text))
+        return "%s\u00d710<sup>%d</sup>" % (mant, int(exp))
+    return text
+
+
+def unit_name(name):
+    return "(no unit)" if name.strip() == "" else name
+
+
+def base_unit(units):
+    return unit_name(units[0][0])
+
+
+def range_text(expr, units):
+    """The accepted range in words, in the base unit."""
+    kind, *items = expr.split(",")
+    words = []
+    for item in items:
+        if item.strip() == "*":
+            return "any value (computed)"
+        if "~" in item:
+            low, high = item.split("~", 1)
+            lo = number(float(leading_number(low.lstrip(">"))))
+            hi = number(float(leading_number(high.lstrip("<"))))
+            left = "above " + lo if low.startswith(">") else "from " + lo
+            right = "below " + hi if high.startswith("<") else "up to " + hi
+            words.append(left + " " + right)
+        else:
+            words.append(number(float(leading_number(item))))
+    unit = base_unit(units)
+    suffix = "" if unit == "(no unit)" else " " + unit
+    return " or ".join(words) + suffix
+
+
+def variable_rows(page):
+    rows = []
+    defaults = solved_defaults(page)
+    for j, (caption, given, units, unit, expr, _) in enumerate(page["variables"], start=1):
+        name, _, factor = units[unit - 1]
+        value = float(f32_exact(leading_number(defaults[j - 1]))) * float(factor)
+        shown = number(value) + ("" if name.strip() == "" else " " + name)
+        if j == page["unknown"]:
+            shown += " (computed)"
+        elif given is None:
+            shown += " (result)"
+        caption_text = caption.replace("&", "").rstrip(" =")
+        units_text = ", ".join(unit_name(u[0]) for u in units)
+        rows.append([str(j), caption_text, units_text, range_text(expr, units), shown])
+    return rows
+
+
+VAR_HEAD = ["Row", "Caption", "Units (first = SI base)", "Accepted range (SI)", "Default"]
+VAR_WIDTHS = [500, 1500, 2700, 2300, 2000]
+
+
+def page_table(caption):
+    page = next(p for p in PAGES if p["caption"] == caption)
+    return TABLE(VAR_HEAD, variable_rows(page), VAR_WIDTHS)
+
+
+def page_title(caption):
+    return next(p for p in PAGES if p["caption"] == caption)["title"]
+
+
+# ---------------------------------------------------------------------------
+# The guide.
+
+GUIDE = [
+    H1("Vantrel User Guide"),
+    P("<b>Vantrel</b> is a calculator for flow in pipes and pipe fittings. Each tab of "
+      "its window is one hydraulic formula: three pipe-friction formulas "
+      "(Hazen-Williams, Colebrook-White, Manning), the orifice plate, and the "
+      "loss coefficients of bends, valves, inlets and outlets, sudden expansions "
+      "and sudden contractions. On every page you may compute <i>any</i> variable "
+      "from the others: tick the one you want, type the others, and Vantrel "
+      "solves the formula for it numerically."),
+    H2("Contents", "contents"),
+    ("toc",),
+
+    H2("1. Starting Vantrel", "start"),
+    P("Start Vantrel from the folder that holds its data file <code>Vantrel.rtf</code> "
+      "(and this guide, <code>QuorHelp.htm</code> and <code>QuorHelp.rtf</code>). While "
+      "the data file is read a small window with a progress bar is shown; then the "
+      "main window opens on the first page, and the status bar reads "
+      "<code>Ready</code>."),
+    P("If the data file is not in the folder, Vantrel shows the message "
+      "<code>System Data File not found !</code> with the path it looked for, and "
+      "ends when you close the message. Start it again from the right folder."),
+    P("The window opens where you left it the last time (centred on the screen "
+      "the first time). Values are <i>not</i> kept between runs: every start "
+      "begins with the default values of the data file."),
+
+    H2("2. The window", "window"),
+    P("<b>Tabs.</b> The tab strip at the top holds one tab per formula page. Rest "
+      "the pointer on a tab to see what the page computes; the window title shows "
+      "the full name of the page's formula. Click a tab to change pages. When the "
+      "tab strip has the keyboard focus, the <b>Up</b> and <b>Down</b> arrow keys "
+      "step through the pages in a circle, and <b>Left</b> or <b>Right</b> puts the "
+      "focus back into the page's values."),
+    TABLE(["Tab", "Page"],
+          [[p["caption"], page_title(p["caption"]).replace(" :- ", ": ")]
+           for p in PAGES], [1600, 7400]),
+    P("<b>Rows.</b> A page is a column of rows, one per variable of its formula. "
+      "Each row has a check box with the variable's caption, a value box and a "
+      "unit field. The upper frame holds the variables of the formula; the lower "
+      "frame holds the results that are always derived from them (gradient, "
+      "velocities, loss coefficient, area ratio)."),
+    P("<b>Buttons.</b> <b>Exit</b>, <b>Reset</b>, <b>Compute</b> and <b>Help</b> stand "
+      "to the right of the rows. The status bar at the bottom reads "
+      "<code>Ready</code>, or <code>Try No.</code> with a count while a value is "
+      "being solved for."),
+    P("Every page keeps its values, its unknown and its units while you work on "
+      "other pages, for as long as Vantrel runs."),
+
+    H2("3. Choosing the unknown", "unknown"),
+    P("One variable of the page is the <b>unknown</b>: the one Vantrel computes. "
+      "Its check box is ticked, its caption ends with a question mark (for example "
+      "<code>Head Loss =?</code>), and its value box cannot be typed into."),
+    UL("To compute another variable, click its check box (or press Alt with the "
+       "underlined letter of its caption). The tick and the \u201c?\u201d move to "
+       "that row, and the previous unknown becomes a value you can type.",
+       "Clicking the ticked box of the unknown changes nothing: there is always "
+       "exactly one unknown.",
+       "Changing the unknown computes nothing by itself. The page is solved the "
+       "next time you enter a value.",
+       "Any variable of the upper frame can be the unknown: Vantrel never "
+       "rearranges a formula, it solves it numerically. The results of the lower "
+       "frame are always computed from the others and cannot be solved for."),
+
+    H2("4. Entering values", "entering"),
+    UL("Click a value box, or move to it with <b>Tab</b> (<b>Shift+Tab</b> goes "
+       "back). Its whole text is selected, so typing replaces it. The unknown's box "
+       "is skipped.",
+       "Type the value in the unit shown beside the box. Use a point as the "
+       "decimal separator and no thousands separators; an exponent may follow "
+       "(<code>1.5E-3</code>). Anything after the number is ignored, so "
+       "<code>300 mm</code> reads as 300.",
+       "The value is taken, checked and computed when you press <b>Enter</b> (the "
+       "box keeps the focus), when you leave the box with <b>Tab</b> or a click, or "
+       "when you press <b>Compute</b> (the focus then returns to the box you "
+       "were editing).",
+       "The <b>Down</b> and <b>Up</b> arrow keys move to the next and the previous "
+       "field, like <b>Tab</b> and <b>Shift+Tab</b>.",
+       "After each accepted entry the unknown and the derived results are "
+       "recomputed and every value is shown again in its unit."),
+    P("<b>How the solution is found.</b> Vantrel moves the changed value from its old "
+      "to its new value in small steps and, at each step, finds the unknown by "
+      "Newton iteration, starting from the previous solution. Results are "
+      "accurate to about five significant digits. If no solution is found after "
+      "500 attempts, Vantrel asks:"),
+    NOTE("The equation is ill-conditioned, real solution may not be possible. "
+         "No answer found after 500 iterations. Try another 500 iterations?"),
+    P("Answer <b>Yes</b> to keep trying, or <b>No</b> to cancel the entry: the page "
+      "returns to the values it had before. This happens when the values have no "
+      "physical solution (for example a head loss too small for any flow in the "
+      "given pipe), or when the unknown starts at zero."),
+
+    H2("5. Units", "units"),
+    UL("Click the unit field to the right of a value box. A list of the units "
+       "available for that variable opens over the field; dimensionless "
+       "variables show <code>no unit</code>.",
+       "Choose a unit: the value is shown converted into it, and you type "
+       "values for that row in the new unit from then on. The value itself does "
+       "not change, only the way it is shown.",
+       "To close the list without a change, click elsewhere or move the pointer "
+       "away from the rows.",
+       "Each page remembers the units you chose while Vantrel runs; "
+       "<b>Reset</b> returns them to the defaults."),
+    P("All values are held in SI base units (metre, second): lengths in m, flow "
+      "in m<sup>3</sup>/s, velocity in m/s, kinematic viscosity in m<sup>2</sup>/s. "
+      "Every unit is a plain scale of the base unit; section 10 lists the factors."),
+
+    H2("6. Accepted ranges", "ranges"),
+    P("Every variable accepts only physically meaningful values: diameters, "
+      "lengths and flows above zero, a depth ratio <i>y</i>/<i>D</i> above 0 and up "
+      "to 1, a diameter ratio <i>\u03b2</i> between 0 and 1, loss coefficients not "
+      "below zero, and sensible upper limits. An entry outside its range is "
+      "refused with a message such as"),
+    NOTE("Pipe Dia. out of Range!<br>Accepted range is: greater than 0 to 10000mm"),
+    P("The range is shown in the unit the row is using (rounded to two "
+      "significant digits). After you close the message the box shows its "
+      "previous value again, and nothing is recomputed. The ranges of every "
+      "variable are listed with the formulas in section 9."),
+
+    H2("7. Tips", "tips"),
+    P("Rest the pointer on a value box for about one second and a tip appears "
+      "below it: what the variable is and typical values (Hazen-Williams <i>C</i> of "
+      "common pipe materials, roughness heights, Manning's <i>n</i>, loss "
+      "coefficients of common fittings, and so on). Moving the pointer over "
+      "another value box or pressing a key hides the tip. The tip of the row you "
+      "are editing comes back only after the pointer has rested for about ten "
+      "seconds, so that it does not get in the way while you type."),
+
+    H2("8. Reset, Help and Exit", "buttons"),
+    UL("<b>Reset</b> puts the page on show back to the defaults of the data file: "
+       "values, units and the unknown. Other pages keep their values.",
+       "<b>Help</b> opens this guide: <code>QuorHelp.htm</code> in your web browser, "
+       "or <code>QuorHelp.rtf</code> in your word processor when the browser cannot "
+       "be started. If neither opens, a message names the file so that you can "
+       "open it yourself.",
+       "<b>Exit</b> (Alt+E) or the window's close box ends Vantrel and remembers "
+       "the window's position for the next start."),
+
+    H2("9. The formulas", "formulas"),
+    P("Symbols: <i>D</i> pipe diameter, <i>A</i> = \u03c0<i>D</i><sup>2</sup>/4 its "
+      "area, <i>Q</i> flow rate, <i>v</i> = <i>Q</i>/<i>A</i> mean velocity, "
+      "<i>L</i> pipe length, <i>h</i><sub>f</sub> or <i>h</i><sub>L</sub> head loss "
+      "(metres of the flowing fluid), <i>S</i> = <i>h</i><sub>f</sub>/<i>L</i> "
+      "hydraulic gradient, <i>g</i> gravity. Vantrel uses <i>g</i> = 9.815 "
+      "m/s<sup>2</sup> (2<i>g</i> = 19.63) and \u03c0 = 3.142 in areas."),
+    P("The pipe pages also show the <b>equivalent loss coefficient</b> "
+      "<i>K</i> = 2<i>g h</i><sub>f</sub>/<i>v</i><sup>2</sup>, which compares the "
+      "loss in the pipe with that of fittings."),
+    NOTE("In the tables below, ranges are given in SI base units; the default "
+         "is shown in the row's default unit."),
+
+    H3("9.1 Hazen-Williams (tab H.Williams)", "hw"),
+    EQ("<i>h</i><sub>f</sub>/<i>L</i> = 10.7 [ <i>Q</i> / (<i>C</i> <i>D</i><sup>2.63</sup>) ]<sup>1.85</sup>"),
+    P("The Hazen-Williams formula gives the friction loss of <b>water</b> in a full "
+      "pipe. It is empirical: valid for water at ordinary temperatures (about "
+      "5 to 25 \u00b0C) in turbulent flow, pipe diameters from about 50 mm up, and "
+      "velocities below about 3 m/s. Do not use it for other fluids, for hot or "
+      "very cold water, or for laminar flow; use Colebrook-White instead. "
+      "Typical <i>C</i>: PVC and PE 140\u2013150, copper 130\u2013140, new steel 120, "
+      "cement-lined ductile iron 130, concrete 100\u2013140, old cast iron 80\u2013100."),
+    page_table("H.Williams"),
+
+    H3("9.2 Colebrook-White (tab C.White)", "cw"),
+    EQ("<i>Q</i> = \u22122 <i>A</i> \u221a(2<i>g D S</i>) log<sub>10</sub>[ <i>k</i>/(3.7 <i>D</i>) + 2.51 <i>\u03bd</i> / (<i>D</i> \u221a(2<i>g D S</i>)) ],  <i>S</i> = <i>h</i><sub>f</sub>/<i>L</i>"),
+    P("The Colebrook-White formula combines the smooth-pipe and rough-pipe laws "
+      "of turbulent flow and holds for <b>any Newtonian fluid</b> in a full pipe in "
+      "turbulent flow (Reynolds number <i>vD</i>/<i>\u03bd</i> above about 4000), "
+      "through the whole transition zone. It is not valid for laminar flow. "
+      "Typical roughness <i>k</i>: drawn copper and PVC 0.0015 mm, commercial "
+      "steel 0.045 mm, galvanised iron 0.15 mm, cast iron 0.26 mm, concrete 0.3 to "
+      "3 mm. Kinematic viscosity of water: 1.31 mm<sup>2</sup>/s at 10 \u00b0C, "
+      "1.00 at 20 \u00b0C, 0.80 at 30 \u00b0C."),
+    page_table("C.White"),
+
+    H3("9.3 Manning (tab Manning)", "manning"),
+    EQ("<i>Q</i> = (1/<i>n</i>) <i>A</i> <i>R</i><sup>2/3</sup> <i>S</i><sup>1/2</sup>,  <i>R</i> = <i>A</i>/<i>P</i>,  <i>S</i> = <i>h</i><sub>f</sub>/<i>L</i>"),
+    EQ("<i>\u03b8</i> = arccos(1 \u2212 2<i>y</i>/<i>D</i>),  <i>A</i> = <i>r</i><sup>2</sup>(<i>\u03b8</i> \u2212 sin <i>\u03b8</i> cos <i>\u03b8</i>),  <i>P</i> = 2<i>r\u03b8</i>,  <i>r</i> = <i>D</i>/2"),
+    P("Manning's formula gives uniform gravity flow in a <b>partly full circular "
+      "pipe</b> (sewers, drains, culverts): <i>y</i> is the depth of flow, "
+      "<i>A</i> the wetted area, <i>P</i> the wetted perimeter and <i>R</i> the "
+      "hydraulic radius; <i>h</i><sub>f</sub> over <i>L</i> is the slope of the pipe "
+      "(and of the water surface). <i>y</i>/<i>D</i> = 1 is a full pipe. It is "
+      "valid for water in fully rough turbulent flow with a steady, uniform "
+      "depth. The flow is largest at <i>y</i>/<i>D</i> \u2248 0.94. Typical <i>n</i>: "
+      "PVC and PE 0.009\u20130.011, concrete 0.012\u20130.015, vitrified clay 0.013, "
+      "corrugated metal 0.024."),
+    page_table("Manning"),
+
+    H3("9.4 Orifice plate (tab Orifice)", "orifice"),
+    EQ("<i>h</i> = (1/<i>C</i><sub>d</sub><sup>2</sup>) (1 \u2212 <i>\u03b2</i><sup>4</sup>) (1/<i>\u03b2</i>)<sup>4</sup> <i>v</i><sup>2</sup>/2<i>g</i>,  i.e.  <i>Q</i> = <i>C</i><sub>d</sub> <i>A</i><sub>0</sub> \u221a[2<i>g h</i> / (1 \u2212 <i>\u03b2</i><sup>4</sup>)]"),
+    P("A sharp-edged orifice plate of bore <i>d</i> = <i>\u03b2D</i> in a full pipe; "
+      "<i>h</i> is the differential head between the pressure tappings in metres "
+      "of the flowing fluid (1 m of water = 9.81 kPa), <i>A</i><sub>0</sub> the bore "
+      "area, <i>v</i><sub>0</sub> = <i>Q</i>/<i>A</i><sub>0</sub> the velocity in the "
+      "bore. Valid for an incompressible fluid in turbulent flow with a "
+      "concentric square-edged plate; standard plates have <i>\u03b2</i> from 0.1 to "
+      "0.75 and <i>C</i><sub>d</sub> of about 0.60\u20130.62. The <i>K</i> shown is "
+      "2<i>g h</i>/<i>v</i><sup>2</sup> on the pipe velocity; the permanent pressure "
+      "loss of a plate is smaller than the differential head."),
+    page_table("Orifice"),
+
+    H3("9.5 Bends, valves, inlets and outlets (tabs Bends, Valves, In/Out)", "fittings"),
+    EQ("<i>h</i><sub>L</sub> = <i>K</i> <i>v</i><sup>2</sup>/2<i>g</i>,  <i>v</i> = <i>Q</i>/<i>A</i>"),
+    P("The loss of a single fitting is its loss coefficient <i>K</i> times the "
+      "velocity head of the pipe. The three pages use the same formula and differ "
+      "in their defaults and tips. Valid for turbulent flow; <i>K</i> values "
+      "depend on the make and size of the fitting, so use the maker's figure "
+      "when you have it. Typical values:"),
+    TABLE(["Fitting", "K"],
+          [["90\u00b0 elbow, flanged / threaded", "0.3 / 1.5"],
+           ["90\u00b0 long-radius bend", "0.2"],
+           ["45\u00b0 elbow", "0.2\u20130.4"],
+           ["180\u00b0 return bend", "0.2\u20131.5"],
+           ["Gate valve, open", "0.15\u20130.2"],
+           ["Ball valve, open", "0.05"],
+           ["Butterfly valve, open", "0.3"],
+           ["Globe valve, open", "10"],
+           ["Angle valve, open", "5"],
+           ["Swing check valve", "2"],
+           ["Inlet, sharp-edged / re-entrant / well rounded", "0.5 / 0.8\u20131.0 / 0.04"],
+           ["Outlet into a tank", "1.0"]], [6000, 3000]),
+    P("<b>Bends:</b>"),
+    page_table("Bends"),
+    P("<b>Valves:</b>"),
+    page_table("Valves"),
+    P("<b>In/Out:</b>"),
+    page_table("In/Out"),
+
+    H3("9.6 Sudden expansion (tab Expansion)", "expansion"),
+    EQ("<i>h</i><sub>L</sub> = <i>K</i> <i>v</i><sub>1</sub><sup>2</sup>/2<i>g</i>,  sudden: <i>K</i> = (1 \u2212 <i>A</i><sub>1</sub>/<i>A</i><sub>2</sub>)<sup>2</sup>"),
+    P("Flow from a pipe of diameter <i>D</i><sub>1</sub> into a larger one of "
+      "diameter <i>D</i><sub>2</sub>; <i>K</i> is based on the upstream velocity "
+      "<i>v</i><sub>1</sub>. For a sudden enlargement the Borda-Carnot value "
+      "(1 \u2212 <i>A</i><sub>1</sub>/<i>A</i><sub>2</sub>)<sup>2</sup> holds well in "
+      "turbulent flow; a conical diffuser of 10\u00b0 included angle has about a "
+      "fifth of it, and a pipe outlet into a tank <i>K</i> = 1. The area ratio "
+      "shown is <i>A</i><sub>1</sub>/<i>A</i><sub>2</sub>."),
+    page_table("Expansion"),
+
+    H3("9.7 Sudden contraction (tab Contraction)", "contraction"),
+    EQ("<i>h</i><sub>L</sub> = <i>K</i> <i>v</i><sub>2</sub><sup>2</sup>/2<i>g</i>,  sudden: <i>K</i> \u2248 0.5 (1 \u2212 <i>A</i><sub>2</sub>/<i>A</i><sub>1</sub>)"),
+    P("Flow from a pipe of diameter <i>D</i><sub>1</sub> into a smaller one of "
+      "diameter <i>D</i><sub>2</sub>; <i>K</i> is based on the downstream velocity "
+      "<i>v</i><sub>2</sub>. The estimate 0.5 (1 \u2212 <i>A</i><sub>2</sub>/"
+      "<i>A</i><sub>1</sub>) holds for a square-edged reduction in turbulent flow; "
+      "a rounded or conical reduction has <i>K</i> of about 0.05 to 0.1. The area "
+      "ratio shown is <i>A</i><sub>2</sub>/<i>A</i><sub>1</sub>."),
+    page_table("Contraction"),
+
+    H2("10. Units and factors", "factors"),
+    P("A value in a unit is the factor times the value in the SI base unit."),
+    TABLE(["Quantity", "Unit", "Factor"],
+          [["Length, diameter, head", "m / mm / cm", "1 / 1000 / 100"],
+           ["", "in / ft", "39.37008 / 3.280840"],
+           ["Pipe length", "km / mi", "0.001 / 0.0006213712"],
+           ["Roughness", "\u00b5m", "1000000"],
+           ["Flow rate", "m<sup>3</sup>/s / l/s / m<sup>3</sup>/h / l/min",
+            "1 / 1000 / 3600 / 60000"],
+           ["", "US gpm / ft<sup>3</sup>/s", "15850.32 / 35.31467"],
+           ["Kinematic viscosity", "m<sup>2</sup>/s / mm<sup>2</sup>/s (= cSt)",
+            "1 / 1000000"],
+           ["", "ft<sup>2</sup>/s", "10.76391"],
+           ["Velocity", "m/s / ft/s", "1 / 3.280840"],
+           ["Gradient", "m/m / m/km / %", "1 / 1000 / 100"],
+           ["Depth ratio", "(no unit) / %", "1 / 100"]], [2800, 3600, 2600]),
+
+    H2("11. The data file", "datafile"),
+    P("Everything Vantrel shows about its pages (captions, default values, units, "
+      "display formats, ranges and tips) comes from <code>Vantrel.rtf</code>, a rich "
+      "text document that any word processor opens. It is divided into sections by "
+      "marker texts, and the records inside are separated by commas. If you edit "
+      "it, keep the markers and the order of the records, write no comma inside a "
+      "caption or a unit name and no number sign inside a record or a tip, and "
+      "save it again as rich text. The file <code>tools/make_datafile.py</code> "
+      "beside it writes the file from its tables and "
+      "<code>tools/check_datafile.py</code> checks it."),
+]
+
+# ---------------------------------------------------------------------------
+# HTML form.
+
+CSS = """body { font-family: Arial, Helvetica, sans-serif; font-size: 11pt;
+  max-width: 46em; margin: 2em auto; padding: 0 1em; color: #222; line-height: 1.4; }
+h1 { color: #0000a0; font-size: 20pt; border-bottom: 2px solid #0000a0; }
+h2 { color: #0000a0; font-size: 15pt; margin-top: 1.6em; }
+h3 { color: #0000a0; font-size: 12pt; margin-top: 1.4em; }
+p.eq { text-align: center; font-family: "Times New Roman", serif; font-size: 12.5pt;
+  margin: 0.8em 0; }
+p.note { margin-left: 2em; font-family: "Courier New", monospace; font-size: 10pt;
+  color: #444; }
+code { font-family: "Courier New", monospace; }
+table { border-collapse: collapse; margin: 0.6em 0; font-size: 10pt; }
+th, td { border: 1px solid #999; padding: 0.2em 0.5em; text-align: left;
+  vertical-align: top; }
+th { background: #e8e8f4; }
+ul.toc { list-style: none; padding-left: 1em; }"""
+
+
+def sections():
+    """(title, anchor) of the numbered sections, for the contents list."""
+    return [(b[1], b[2]) for b in GUIDE if b[0] == "h2" and b[2] != "contents"]
+
+
+def html_inline(text):
+    parts = re.split(r"(</?(?:b|i|sup|sub|code)>|<br>)", text)
+    return "".join(p if re.fullmatch(r"</?(?:b|i|sup|sub|code)>|<br>", p)
+                   else html.escape(p, quote=False) for p in parts)
+
+
+def render_html():
+    out = ["<!DOCTYPE html>", '<html lang="en">', "<head>", '<meta charset="utf-8">',
+           "<title>Vantrel User Guide</title>", "<style>", CSS, "</style>", "</head>",
+           "<body>"]
+    for block in GUIDE:
+        kind = block[0]
+        if kind == "h1":
+            out.append("<h1>%s</h1>" % html_inline(block[1]))
+        elif kind in ("h2", "h3"):
+            anchor = ' id="%s"' % block[2] if block[2] else ""
+            out.append("<%s%s>%s</%s>" % (kind, anchor, html_inline(block[1]), kind))
+        elif kind == "p":
+            out.append("<p>%s</p>" % html_inline(block[1]))
+        elif kind == "eq":
+            out.append('<p class="eq">%s</p>' % html_inline(block[1]))
+        elif kind == "note":
+            out.append('<p class="note">%s</p>' % html_inline(block[1]))
+        elif kind == "toc":
+            out.append('<ul class="toc">')
+            out.extend('<li><a href="#%s">%s</a></li>' % (anchor, html_inline(title))
+                       for title, anchor in sections())
+            out.append("</ul>")
+        elif kind == "ul":
+            out.append("<ul>")
+            out.extend("<li>%s</li>" % html_inline(i) for i in block[1])
+            out.append("</ul>")
+        elif kind == "table":
+            _, head, rows, _ = block
+            out.append("<table>")
+            out.append("<tr>%s</tr>" % "".join("<th>%s</th>" % html_inline(h) for h in head))
+            for row in rows:
+                out.append("<tr>%s</tr>" % "".join("<td>%s</td>" % html_inline(c) for c in row))
+            out.append("</table>")
+    out += ["</body>", "</html>", ""]
+    return "\n".join(out)
+
+
+# ---------------------------------------------------------------------------
+# RTF form: a plain word-processor document with a font and a colour table,
+# \pard paragraphs, real tables and \uN? for everything beyond ASCII.
+
+RTF_TAGS = {"b": "\\b", "i": "\\i", "sup": "\\super", "sub": "\\sub", "code": "\\f1"}
+
+
+def rtf_inline(text):
+    out = []
+    for part in re.split(r"(</?(?:b|i|sup|sub|code)>|<br>)", text):
+        if part == "<br>":
+            out.append("\\line ")
+        elif part.startswith("</"):
+            out.append("}")
+        elif re.fullmatch(r"<(?:b|i|sup|sub|code)>", part):
+            out.append("{" + RTF_TAGS[part[1:-1]] + " ")
+        else:
+            out.append(escape(part))
+    return "".join(out)
+
+
+BODY = "\\f0\\fs20"
+
+
+def rtf_par(text, para="\\sa120", fmt=BODY):
+    return "\\pard%s\\plain%s %s\\par\n" % (para, fmt, text)
+
+
+def rtf_table(head, rows, widths):
+    edges, x = [], 0
+    for w in widths:
+        x += w
+        edges.append(x)
+    border = "\\brdrs\\brdrw10\\brdrcf4"
+
+    def row(cells, shade):
+        cell_defs = "".join(
+            "\\clbrdrt%s\\clbrdrl%s\\clbrdrb%s\\clbrdrr%s%s\\cellx%d"
+            % (border, border, border, border, "\\clcbpat5" if shade else "", e)
+            for e in edges)
+        body = "".join("\\pard\\intbl\\plain%s%s %s\\cell " % (BODY, "\\b" if shade else "",
+                                                              rtf_inline(c)) for c in cells)
+        return "\\trowd\\trgaph80\\trleft0%s\n%s\\row\n" % (cell_defs, body)
+
+    return row(head, True) + "".join(row(r, False) for r in rows) + \
+        "\\pard\\sa60\\plain\\f0\\fs8 \\par\n"
+
+
+def render_rtf():
+    out = ["{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033\\uc1\n",
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fcharset0 Courier New;}"
+           "{\\f2\\froman\\fcharset0 Times New Roman;}}\n",
+           "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue160;\\red68\\green68\\blue68;"
+           "\\red153\\green153\\blue153;\\red232\\green232\\blue244;}\n",
+           "{\\info{\\title Vantrel User Guide}}\n",
+           "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134"
+           "\\widowctrl\\viewkind4\n"]
+    for block in GUIDE:
+        kind = block[0]
+        if kind == "h1":
+            out.append(rtf_par(rtf_inline(block[1]), "\\sa240\\brdrb\\brdrs\\brdrw20\\brdrcf2",
+                               "\\f0\\fs40\\b\\cf2"))
+        elif kind == "h2":
+            out.append(rtf_par(rtf_inline(block[1]), "\\keepn\\sb360\\sa120", "\\f0\\fs30\\b\\cf2"))
+        elif kind == "h3":
+            out.append(rtf_par(rtf_inline(block[1]), "\\keepn\\sb240\\sa100", "\\f0\\fs24\\b\\cf2"))
+        elif kind == "p":
+            out.append(rtf_par(rtf_inline(block[1])))
+        elif kind == "eq":
+            out.append(rtf_par(rtf_inline(block[1]), "\\qc\\sb60\\sa160", "\\f2\\fs25"))
+        elif kind == "note":
+            out.append(rtf_par(rtf_inline(block[1]), "\\li567\\sa120", "\\f1\\fs19\\cf3"))
+        elif kind == "toc":
+            for title, _ in sections():
+                out.append(rtf_par(rtf_inline(title), "\\li568\\sa40"))
+        elif kind == "ul":
+            for item in block[1]:
+                out.append(rtf_par("\\u8226?\\tab " + rtf_inline(item),
+                                   "\\fi-284\\li568\\tx568\\sa80"))
+        elif kind == "table":
+            out.append(rtf_table(*block[1:]))
+    out.append("}\n")
+    return "".join(out)
+
+
+def main():
+    with open(os.path.join(DATA, "QuorHelp.htm"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(render_html())
+    with open(os.path.join(DATA, "QuorHelp.rtf"), "w", encoding="ascii", newline="\r\n") as f:
+        f.write(render_rtf())
+    print("wrote", os.path.join(DATA, "QuorHelp.htm"), "and QuorHelp.rtf")
+
+
+if __name__ == "__main__":
+    main()
