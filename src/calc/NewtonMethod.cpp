@@ -1,0 +1,173 @@
+#include "calc/NewtonMethod.h"
+
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
+
+#include "calc/Formular.h"
+#include "calc/SingleValue.h"
+
+namespace vantrel::calc {
+namespace {
+
+constexpr double kRelativeStep = 1e-5;
+constexpr int kPassLimit = 500;
+constexpr int kFirstDivisions = 10;
+constexpr std::int64_t kRunBudget = 500;
+constexpr Integer kStartSlot = 1;
+constexpr Integer kGoodSlot = 2;
+constexpr Integer kSnapshotRestore = 0;
+
+Array2<Single>& table() {
+  static Array2<Single> snapshots(kSnapshotSlots, kSnapshotValues);
+  return snapshots;
+}
+
+QString budgetQuestion(std::int64_t runs) {
+  const QChar cr(13);
+  return QStringLiteral("The equation is ill-conditioned, real solution may not be possible.") +
+         cr + QStringLiteral("No answer found after ") +
+         numtext::leadingSpaceForm(static_cast<Single>(runs)) + QStringLiteral(" iterations.") +
+         cr + QStringLiteral("Try another 500 iterations?");
+}
+
+QString tryText(std::int64_t tries) {
+  return QStringLiteral("Try No.") + numtext::leadingSpaceForm(static_cast<Single>(tries));
+}
+
+void checkSnapshotFits(const Array1<Single>& values) {
+  if (values.upper() > kSnapshotValues)
+    throw std::length_error("A value vector of more than 10 elements cannot be snapshotted");
+}
+
+void checkIndex(const Array1<Single>& values, Integer index) {
+  if (index < 1 || index > values.upper()) throw IndexError();
+}
+
+}  // namespace
+
+void SnapshotValues(Array1<Single>& values, Integer mode, Integer slot) {
+  if (slot < 1 || slot > kSnapshotSlots) throw IndexError();
+  checkSnapshotFits(values);
+  Array2<Single>& snapshots = table();
+  for (int i = 1; i <= values.upper(); ++i) {
+    if (mode == kSnapshotSave)
+      snapshots(slot, i) = values(i);
+    else
+      values(i) = snapshots(slot, i);
+  }
+}
+
+const Array2<Single>& SnapshotTable() {
+  return table();
+}
+
+Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
+                     const QString& formula, CalcUi& ui) {
+  const auto fail = [&errFlag] {
+    errFlag = 2;
+    return Single(0);
+  };
+  // Step and tolerance are relative to the run's start value, not to the current iterate.
+  double x = values(unknown);
+  double h = x * kRelativeStep;
+  double tol = x * kRelativeStep;
+  int state = 0;
+  double f0 = 0, f1 = 0, x1 = 0;
+  for (int pass = 1;; ++pass) {
+    if (state == 1) {
+      if (h == 0.0) return fail();
+      const double d = (f1 - f0) / h;
+      if (!std::isfinite(d) || d == 0.0) return fail();
+      const double next = x - f0 / d;
+      if (!std::isfinite(next)) return fail();
+      if (std::fabs(next - x) <= tol) {
+        // Converged: one more evaluation at x and at x plus a final step, which is the result.
+        state = -1;
+        h = x1 * kRelativeStep;
+        tol = x1 * kRelativeStep;
+      } else {
+        x = next;
+      }
+    }
+    if (state == 0) state = 1;
+    Single stored = 0;
+    if (!storeSingle(x, stored)) return fail();
+    values(unknown) = stored;
+    f0 = FormulaResidual(values, errFlag, formula, ui);
+    if (errFlag != 0) return fail();
+    x1 = x + h;
+    if (!storeSingle(x1, stored)) return fail();
+    values(unknown) = stored;
+    f1 = FormulaResidual(values, errFlag, formula, ui);
+    // The 501st pass fails even when it has just converged.
+    if (pass > kPassLimit || errFlag != 0) return fail();
+    if (state == -1) return stored;
+  }
+}
+
+void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single& start,
+                 CalcUi& statusBar, const QString& formula) {
+  checkIndex(values, unknown);
+  checkIndex(values, edited);
+  checkSnapshotFits(values);
+
+  statusBar.setStatusText(QStringLiteral("Try No.1"));
+  const Single target = values(edited);
+  values(edited) = start;
+  const Single unknownStart = values(unknown);
+  // Counters are wider than the data model's Integer so that a user who keeps answering Yes
+  // never runs them into an overflow.
+  std::int64_t budget = kRunBudget;
+  const Single firstStart = start;
+  SnapshotValues(values, kSnapshotSave, kStartSlot);
+  SnapshotValues(values, kSnapshotSave, kGoodSlot);
+  values(edited) = target;
+  values(unknown) = unknownStart;
+
+  const auto backToStart = [&] {
+    SnapshotValues(values, kSnapshotRestore, kStartSlot);
+    values(edited) = firstStart;
+  };
+
+  int divisions = kFirstDivisions;
+  std::int64_t tries = 0;
+  Integer flag = 0;
+  do {
+    statusBar.setStatusText(tryText(tries));
+    flag = 0;
+    Single step = 0;
+    if (!storeSingle((static_cast<double>(target) - start) / divisions, step)) {
+      backToStart();
+      throw std::overflow_error("Continuation step beyond the Single range");
+    }
+    const int n = divisions;
+    for (int i = 1; i <= n; ++i) {
+      Single offset = 0, value = 0;
+      if (!storeSingle(i * static_cast<double>(step), offset) ||
+          !storeSingle(static_cast<double>(start) + offset, value)) {
+        backToStart();
+        throw std::overflow_error("Continuation step beyond the Single range");
+      }
+      values(edited) = value;
+      ++tries;
+      if (tries > budget) {
+        if (!statusBar.askYesNo(budgetQuestion(tries - 1))) {
+          backToStart();
+          return;
+        }
+        budget += kRunBudget;
+      }
+      NewtonIterate(values, unknown, flag, formula, statusBar);
+      if (flag != 0) {
+        divisions = i == 1 ? divisions + 1 : 2;
+        SnapshotValues(values, kSnapshotRestore, kGoodSlot);
+        start = values(edited);
+        break;
+      }
+      SnapshotValues(values, kSnapshotSave, kGoodSlot);
+    }
+  } while (flag != 0);
+}
+
+}  // namespace vantrel::calc

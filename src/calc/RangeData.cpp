@@ -1,0 +1,264 @@
+#include "calc/RangeData.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "calc/SingleValue.h"
+
+namespace vantrel::calc {
+namespace {
+
+constexpr double kLog10OfE = 0.434294481;
+constexpr int kDisplayDigits = 2;
+
+// The language trims blanks only; tabs and other white space are part of an item.
+QString trimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text.at(first) == u' ')
+    ++first;
+  while (last > first && text.at(last - 1) == u' ')
+    --last;
+  return text.mid(first, last - first);
+}
+
+bool isAnything(const QString& item) {
+  return trimBlanks(item) == QStringLiteral("*");
+}
+
+struct Range {
+  bool lowExclusive = false;
+  bool highExclusive = false;
+  Single low = 0;
+  Single high = 0;
+  QString lowText;
+  QString highText;
+};
+
+template <typename T>
+bool inRange(const T& value, const T& low, const T& high, const Range& range) {
+  const bool aboveLow = range.lowExclusive ? low < value : !(value < low);
+  const bool belowHigh = range.highExclusive ? value < high : !(high < value);
+  return aboveLow && belowHigh;
+}
+
+// A number of a range bound as the message shows it: in the display unit, to two significant
+// digits, with the leading blank of a non-negative number.
+QString displayBound(const QString& text, Single factor) {
+  double value = 0;
+  try {
+    value = numtext::leadingDouble(text);
+  } catch (const numtext::NumberError&) {
+    // Beyond even the double range: only the sign matters for the saturated bound below.
+    const QString compact = QString(text).remove(u' ').remove(u'\t').remove(u'\n');
+    value = compact.startsWith(u'-') ? -std::numeric_limits<double>::max()
+                                     : std::numeric_limits<double>::max();
+  }
+  const double product = static_cast<double>(factor) * value;
+  Single bound = std::numeric_limits<Single>::quiet_NaN();
+  if (!std::isnan(product) && !storeSingle(product, bound))
+    bound = product > 0 ? FLT_MAX : -FLT_MAX;
+  return numtext::leadingSpaceForm(RoundSignificant(bound, kDisplayDigits));
+}
+
+Single storeOrThrow(double value) {
+  Single stored = 0;
+  if (!storeSingle(value, stored))
+    throw numtext::NumberError(numtext::NumberError::Kind::Overflow,
+                               "Rounded value beyond the Single range");
+  return stored;
+}
+
+}  // namespace
+
+QString PopItem(QString& text) {
+  const qsizetype comma = text.indexOf(u',');
+  if (comma < 0) {
+    QString whole = text;
+    text.clear();
+    return whole;
+  }
+  QString item = text.left(comma);
+  text.remove(0, comma + 1);
+  return item;
+}
+
+bool CheckRange(QString& expression, QString& entry, Single& numValue, QString& textValue) {
+  expression = expression.toUpper();
+  entry = entry.toUpper();
+  const QString type = PopItem(expression);
+  const bool isFloat = type == QStringLiteral("F");
+  const bool numeric = isFloat || type == QStringLiteral("I");
+  const bool selection = type == QStringLiteral("S");
+  const bool options = type == QStringLiteral("O");
+
+  Single number = 0;
+  if (numeric) {
+    try {
+      if (isFloat)
+        number = numtext::leadingSingle(entry);
+      else if (!storeSingle(numtext::intPart(numtext::leadingDouble(entry)), number))
+        return false;
+    } catch (const numtext::NumberError&) {
+      return false;
+    }
+    numValue = number;
+    entry = numtext::leadingSpaceForm(number);
+  } else {
+    entry = trimBlanks(entry);
+    textValue = entry;
+  }
+
+  bool accepted = false;
+  bool usable = true;  // false once the expression overflows the tables or a number
+  std::array<Single, kMaxRangeItems> numbers{};
+  std::array<QString, kMaxRangeItems> texts;
+  int singleCount = 0;
+  std::array<Range, kMaxRangeItems> ranges;
+  int rangeCount = 0;
+  do {
+    QString item = PopItem(expression);
+    if (isAnything(item)) {
+      accepted = true;
+      continue;
+    }
+    const qsizetype tilde = item.indexOf(u'~');
+    if (tilde >= 0) {
+      if (rangeCount == kMaxRangeItems) {
+        usable = false;
+        continue;
+      }
+      Range& range = ranges[static_cast<std::size_t>(rangeCount++)];
+      QString low = item.left(tilde);
+      QString high = item.mid(tilde + 1);
+      range.lowExclusive = low.startsWith(u'>');
+      if (range.lowExclusive) low.remove(0, 1);
+      range.highExclusive = high.startsWith(u'<');
+      if (range.highExclusive) high.remove(0, 1);
+      // Reversed bounds are exchanged; the exclusive marks stay on the side they were written.
+      if (numeric) {
+        try {
+          range.low = numtext::leadingSingle(low);
+          range.high = numtext::leadingSingle(high);
+        } catch (const numtext::NumberError&) {
+          usable = false;
+        }
+        if (range.high < range.low) std::swap(range.low, range.high);
+      } else {
+        range.lowText = low;
+        range.highText = high;
+        if (range.highText < range.lowText) std::swap(range.lowText, range.highText);
+      }
+    } else {
+      if (singleCount == kMaxRangeItems) {
+        usable = false;
+        continue;
+      }
+      const auto slot = static_cast<std::size_t>(singleCount++);
+      if (numeric) {
+        try {
+          numbers[slot] = numtext::leadingSingle(item);
+        } catch (const numtext::NumberError&) {
+          usable = false;
+        }
+      } else {
+        texts[slot] = item;
+      }
+    }
+  } while (!expression.isEmpty());
+  if (!usable) return false;
+
+  for (int i = singleCount - 1; i >= 0 && !accepted; --i) {
+    const auto slot = static_cast<std::size_t>(i);
+    if (numeric) {
+      accepted = numbers[slot] == number;
+    } else if (selection) {
+      accepted = entry == texts[slot];
+    } else if (options) {
+      accepted = QStringView(entry).left(1).compare(QStringView(texts[slot]).left(1),
+                                                    Qt::CaseInsensitive) == 0;
+      if (accepted) entry = texts[slot];
+    }
+  }
+  for (int i = rangeCount - 1; i >= 0 && !accepted; --i) {
+    const Range& range = ranges[static_cast<std::size_t>(i)];
+    accepted = numeric ? inRange(number, range.low, range.high, range)
+                       : inRange(entry, range.lowText, range.highText, range);
+  }
+  return accepted;
+}
+
+QString RangeToDisplay(QString& expression, Single factor) {
+  if (factor == 1.0f) return expression;
+  expression = expression.toUpper();
+  const QString first = PopItem(expression);
+  if (first == QStringLiteral("S")) return QString();
+  QString out = first;
+  do {
+    out += u',';
+    const QString item = PopItem(expression);
+    const qsizetype tilde = item.indexOf(u'~');
+    if (isAnything(item)) {
+      out += item;
+    } else if (tilde >= 0) {
+      QString low = item.left(tilde);
+      QString high = item.mid(tilde + 1);
+      if (low.startsWith(u'>')) {
+        out += u'>';
+        low.remove(0, 1);
+      }
+      out += displayBound(low, factor) + u'~';
+      if (high.startsWith(u'<')) {
+        out += u'<';
+        high.remove(0, 1);
+      }
+      out += displayBound(high, factor);
+    } else {
+      out += displayBound(item, factor);
+    }
+  } while (!expression.isEmpty());
+  return out;
+}
+
+QString RangeMessage(const QString& shown, QString& caption, const QString& unit) {
+  QString s = shown.mid(2);
+  for (qsizetype at = s.indexOf(QStringLiteral("?,")); at >= 0;
+       at = s.indexOf(QStringLiteral("?,")))
+    s.remove(at, 2);
+  const qsizetype hidden = s.indexOf(QStringLiteral(",?"));
+  if (hidden >= 0) s.truncate(hidden);
+  s.replace(u',', QStringLiteral(", "));
+  const qsizetype lastComma = s.lastIndexOf(u',');
+  if (lastComma >= 0) s.replace(lastComma, 1, QStringLiteral(" or "));
+  s.replace(u'~', QStringLiteral(" to "));
+  s.replace(u'<', QStringLiteral(" less than "));
+  s.replace(u'>', QStringLiteral(" greater than "));
+
+  const qsizetype accelerator = caption.indexOf(u'&');
+  if (accelerator >= 0) caption[accelerator] = u' ';
+  const qsizetype equals = caption.indexOf(u'=');
+  if (equals >= 0) caption[equals] = u' ';
+
+  QString message = caption + QStringLiteral(" out of Range!");
+  if (s.isEmpty()) return message;
+  return message + QChar(13) + QStringLiteral("Accepted range is: ") + s + unit;
+}
+
+Single RoundSignificant(Single value, Integer digits) {
+  if (value == 0.0f) return 0.0f;
+  if (!std::isfinite(value)) return value;
+  if (value < 0.0f) return -RoundSignificant(-value, digits);
+  const Single exponent = storeOrThrow(std::log(static_cast<double>(value)) * kLog10OfE);
+  const Single whole = static_cast<Single>(numtext::intPart(exponent));
+  const Single mantissa = storeOrThrow(std::pow(10.0, static_cast<double>(exponent) - whole));
+  const double scale = std::pow(10.0, digits - 1);
+  const Integer rounded = numtext::roundToInteger(scale * mantissa);
+  if (rounded == 0) return 0.0f;
+  const Single quotient = storeOrThrow(rounded / scale);
+  return storeOrThrow(std::pow(10.0, static_cast<double>(whole)) * quotient);
+}
+
+}  // namespace vantrel::calc
