@@ -54,8 +54,12 @@ class RichText {
   // The piece [start, start + length) with its formatting, as a document of its own: equal to
   // fromRtf(rangeToRtf(start, length)), and made without writing or parsing RTF. Out-of-range
   // bounds are clamped to the document; a boundary between the CR and LF of one break moves
-  // to just after the LF.
+  // to just after the LF, one inside a surrogate pair to just after the pair. rangeToRtf()
+  // treats its bounds the same way.
   RichText slice(int start, int length) const;
+
+  // Same plain text and formatting (copies of one RichText are equal at no cost).
+  bool operator==(const RichText& other) const;
 
   const Document& document() const { return *document_; }
   const std::shared_ptr<const Document>& sharedDocument() const { return document_; }
