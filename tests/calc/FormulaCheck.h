@@ -24,23 +24,29 @@ struct FormulaLayout {
   int size = 0;
   std::vector<int> inputs;
   std::vector<int> outputs;
+  std::vector<int> residual;  // the inputs the residual depends on
 
   bool isOutput(int position) const {
     return std::find(outputs.begin(), outputs.end(), position) != outputs.end();
+  }
+  bool inResidual(int position) const {
+    return std::find(residual.begin(), residual.end(), position) != residual.end();
   }
 };
 
 inline const std::vector<FormulaLayout>& formulaLayouts() {
   static const std::vector<FormulaLayout> layouts = {
-      {"H.Williams", 8, {1, 2, 3, 4, 5}, {6, 7, 8}},
-      {"C.White", 9, {1, 2, 3, 4, 5, 6}, {7, 8, 9}},
-      {"Manning", 9, {1, 2, 3, 4, 5, 6}, {7, 8, 9}},
-      {"Orifice", 8, {1, 2, 3, 4, 5}, {6, 7, 8}},
-      {"Bends", 5, {1, 2, 3, 4}, {5}},
-      {"Valves", 5, {1, 2, 3, 4}, {5}},
-      {"In/Out", 5, {1, 2, 3, 4}, {5}},
-      {"Expansion", 8, {1, 2, 3, 4, 5}, {6, 7, 8}},
-      {"Contraction", 8, {1, 2, 3, 4, 5}, {6, 7, 8}},
+      {"H.Williams", 8, {1, 2, 3, 4, 5}, {6, 7, 8}, {1, 2, 3, 4, 5}},
+      {"C.White", 9, {1, 2, 3, 4, 5, 6}, {7, 8, 9}, {1, 2, 3, 4, 5, 6}},
+      {"Manning", 9, {1, 2, 3, 4, 5, 6}, {7, 8, 9}, {1, 2, 3, 4, 5, 6}},
+      {"Orifice", 8, {1, 2, 3, 4, 5}, {6, 7, 8}, {1, 2, 3, 4, 5}},
+      {"Bends", 5, {1, 2, 3, 4}, {5}, {1, 2, 3, 4}},
+      {"Valves", 5, {1, 2, 3, 4}, {5}, {1, 2, 3, 4}},
+      {"In/Out", 5, {1, 2, 3, 4}, {5}, {1, 2, 3, 4}},
+      // The loss of a sudden change reads only the smaller pipe's velocity: the other
+      // diameter feeds the outputs alone.
+      {"Expansion", 8, {1, 2, 3, 4, 5}, {6, 7, 8}, {1, 3, 4, 5}},
+      {"Contraction", 8, {1, 2, 3, 4, 5}, {6, 7, 8}, {2, 3, 4, 5}},
   };
   return layouts;
 }
@@ -193,6 +199,46 @@ inline SolveOutcome editAndSolve(const Array1<Single>& before, const QString& ca
   outcome.restored = outcome.values == before;
   outcome.check = checkSolvedState(outcome.values, caption);
   return outcome;
+}
+
+// What became of an edit.
+enum class SolveResult {
+  Solved,           // a solved state with the edited variable at its new value
+  EditOverwritten,  // a solved state, but the formula rewrote the edited output
+  Refused,          // the run budget ran out and No put the page back as it was
+  Broken,           // anything else: a wrong state, or a question without the restore
+};
+
+inline const char* nameOf(SolveResult result) {
+  switch (result) {
+    case SolveResult::Solved:
+      return "solved";
+    case SolveResult::EditOverwritten:
+      return "edit overwritten";
+    case SolveResult::Refused:
+      return "refused";
+    case SolveResult::Broken:
+      return "broken";
+  }
+  return "?";
+}
+
+// `requested` is the new value given to the edited variable; the continuation reaches it to
+// within a unit or two in the last place of a Single.
+inline SolveResult classify(const SolveOutcome& outcome, Integer edited, Single requested) {
+  if (outcome.prompted) return outcome.restored ? SolveResult::Refused : SolveResult::Broken;
+  if (!outcome.check.ok) return SolveResult::Broken;
+  return relativeDifference(outcome.values(edited), requested) <= 1e-6
+             ? SolveResult::Solved
+             : SolveResult::EditOverwritten;
+}
+
+// What the shape of the formula alone predicts: an unknown that the residual does not read can
+// never be solved for, and an edited output is rewritten by the formula.
+inline SolveResult structuralExpectation(const FormulaLayout& layout, int edited, int unknown) {
+  if (!layout.inResidual(unknown)) return SolveResult::Refused;
+  if (layout.isOutput(edited)) return SolveResult::EditOverwritten;
+  return SolveResult::Solved;
 }
 
 }  // namespace vantrel::calc::testing
