@@ -44,7 +44,8 @@ class Array2 {
  public:
   Array2() = default;
   Array2(int upper1, int upper2, const T& init = T{})
-      : upper1_(checked(upper1)), upper2_(checked(upper2)),
+      : upper1_(checked(upper1)),
+        upper2_(checked(upper2)),
         data_(static_cast<std::size_t>(upper1_) * static_cast<std::size_t>(upper2_), init) {}
 
   int upper1() const { return upper1_; }
@@ -73,7 +74,9 @@ class Array3 {
  public:
   Array3() = default;
   Array3(int upper1, int upper2, int upper3, const T& init = T{})
-      : upper1_(checked(upper1)), upper2_(checked(upper2)), upper3_(checked(upper3)),
+      : upper1_(checked(upper1)),
+        upper2_(checked(upper2)),
+        upper3_(checked(upper3)),
         data_(static_cast<std::size_t>(upper1_) * static_cast<std::size_t>(upper2_) *
                   static_cast<std::size_t>(upper3_),
               init) {}

@@ -1,0 +1,18 @@
+#pragma once
+// Values that belong to the program as a whole rather than to one window or module.
+
+#include <QString>
+
+#include "numtext/NumberText.h"
+
+namespace vantrel {
+
+struct ProgramWide {
+  QString AppFolder;       // the current directory when the splash window first loaded
+  QString HelpBaseName;    // base name of the help documents, set while the data file is found
+  Integer CurUnknown = 0;  // the variable computed on the page on show
+  Integer WinLeft = 0;     // the main window's last position in twips; 0 = none stored
+  Integer WinTop = 0;
+};
+
+}  // namespace vantrel

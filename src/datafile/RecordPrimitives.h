@@ -1,0 +1,42 @@
+#pragma once
+// The primitives through which every loader reads the data file: cutting out the n-th item
+// between pairs of a marker, splitting a record into comma-separated fields, and reading a
+// field's plain text as text or number.
+
+#include <QString>
+#include <vector>
+
+#include "datafile/WorkingDocument.h"
+#include "numtext/NumberText.h"
+
+namespace vantrel::datafile {
+
+// Character positions are 16-bit Integers: a marker must begin at or before this position.
+constexpr int kLastMarkerPosition = 32767;
+
+// Leaves item iItemNo (between the (2k-1)-th and 2k-th occurrence of sTag, found ignoring case)
+// as the whole document and returns "". With fewer items it returns "Data not found!", sets
+// iItemNo to the number of items found and leaves the last item found (empty when none). One line
+// break directly after the opening marker is dropped. Throws DataFileError for a missing closing
+// marker or a marker beyond position 32767.
+QString sDataUnpack(WorkingDocument& sData, Integer& iItemNo, const QString& sTag);
+
+// Splits the document at its commas: aData becomes 0 ... n with the fields' rich text in
+// 1 ... n (element 0 stays empty). Returns n.
+Integer iDataExplt(WorkingDocument& sData, std::vector<rtf::RichText>& aData);
+
+// A field is read by loading its rich text into the working document and taking the plain text.
+QString fieldText(WorkingDocument& sData, const rtf::RichText& field);
+// The field's number by the leading-number rule. Throws DataFileError when it does not fit.
+Single fieldSingle(WorkingDocument& sData, const rtf::RichText& field);
+Integer fieldInteger(WorkingDocument& sData, const rtf::RichText& field);
+// The field's whole text as one number, rounded to an Integer. Throws DataFileError when the
+// text is not a number or does not fit.
+Integer fieldCompleteInteger(WorkingDocument& sData, const rtf::RichText& field);
+
+// Cuts item itemNo of tag out of the document (sDataUnpack for one item, result ignored).
+void cutItem(WorkingDocument& sData, Integer itemNo, const QString& tag);
+// Number of items of tag in the document, at most limit (sDataUnpack's counting use).
+Integer countItems(WorkingDocument& sData, Integer limit, const QString& tag);
+
+}  // namespace vantrel::datafile

@@ -1,0 +1,85 @@
+// Finding the data file, loading it, counting its pages and reading its layout record.
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "datafile/DataFileError.h"
+#include "datafile/Loaders.h"
+#include "datafile/RecordPrimitives.h"
+#include "datafile/SectionNames.h"
+
+namespace vantrel::datafile {
+
+namespace {
+
+constexpr Integer kMaxPages = 20;
+constexpr Integer kMaxRecords = 50;
+// The solver keeps 10 values of a page: 9 variables and the page record's slot.
+constexpr Integer kMaxUsableRecords = 10;
+
+FormLayout readLayoutRecord(WorkingDocument& sData, const rtf::RichText& whole) {
+  sData.setTextRtf(whole);
+  cutItem(sData, 1, kFormTag);
+  cutItem(sData, 1, kRecordTag);
+  std::vector<rtf::RichText> fields;
+  const Integer n = iDataExplt(sData, fields);
+  if (n < 4) {
+    throw DataFileError(
+        QStringLiteral("the layout record has %1 field(s); it needs 4 (tab strip height and "
+                       "width, window height and width)")
+            .arg(n));
+  }
+  FormLayout layout;
+  layout.TabHeight =
+      withContext(QStringLiteral("field 1"), [&] { return fieldInteger(sData, fields[1]); });
+  layout.TabWidth =
+      withContext(QStringLiteral("field 2"), [&] { return fieldInteger(sData, fields[2]); });
+  layout.FormHeight =
+      withContext(QStringLiteral("field 3"), [&] { return fieldInteger(sData, fields[3]); });
+  layout.FormWidth =
+      withContext(QStringLiteral("field 4"), [&] { return fieldInteger(sData, fields[4]); });
+  return layout;
+}
+
+}  // namespace
+
+QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& program) {
+  sFileName = QDir::separator() + QStringLiteral("Vantrel.rtf");
+  sFolder = program.AppFolder;
+  program.HelpBaseName = QStringLiteral("QuorHelp");
+  const QFileInfo file(sFolder + sFileName);
+  if (file.exists() && file.isFile() && !file.isHidden()) return file.fileName();
+  return QString();
+}
+
+rtf::RichText sGetPagePara(WorkingDocument& sData, PageTables& tables, const QString& sFile) {
+  sData.loadFile(sFile);
+  const rtf::RichText whole = sData.textRtf();
+
+  tables.PageCount = countItems(sData, kMaxPages, kSystemTag);
+  if (tables.PageCount == 0) {
+    throw DataFileError(
+        QStringLiteral("there is no \"%1\" section, so the file has no pages").arg(kSystemTag));
+  }
+  tables.MaxVarCount = 0;
+
+  tables.Layout = withContext(layoutPlace(), [&] { return readLayoutRecord(sData, whole); });
+
+  for (Integer i = 1; i <= tables.PageCount; ++i) {
+    withContext(pagePlace(i, kSystemTag), [&] {
+      sData.setTextRtf(whole);
+      cutItem(sData, i, kSystemTag);
+      const Integer n = countItems(sData, kMaxRecords, kRecordTag);
+      if (n > kMaxUsableRecords) {
+        throw DataFileError(QStringLiteral("the page has %1 variables; a page may have at most %2")
+                                .arg(n - 1)
+                                .arg(kMaxUsableRecords - 1));
+      }
+      tables.MaxVarCount = std::max(tables.MaxVarCount, n);
+    });
+  }
+  return whole;
+}
+
+}  // namespace vantrel::datafile

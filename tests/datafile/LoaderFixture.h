@@ -1,0 +1,78 @@
+#pragma once
+// Loads data files written from plain text through the whole loading sequence, without a window.
+
+#include <QStringList>
+#include <vector>
+
+#include "QtPrinters.h"
+#include "datafile/LoadSequence.h"
+#include "datafile/RtfText.h"
+
+namespace vantrel::testing {
+
+class RecordingTabStrip : public datafile::TabStrip {
+ public:
+  int tabCount() const override { return static_cast<int>(captions.size()); }
+  void removeTab(int position) override {
+    captions.removeAt(position - 1);
+    toolTips.removeAt(position - 1);
+  }
+  void addTab(const QString& caption) override {
+    captions.append(caption);
+    toolTips.append(QString());
+  }
+  void setTabToolTip(int position, const QString& toolTip) override {
+    toolTips[position - 1] = toolTip;
+  }
+  QStringList captions;
+  QStringList toolTips;
+};
+
+class RecordingLoadView : public datafile::LoadView {
+ public:
+  void setProgress(int percent) override { progress.push_back(percent); }
+  void applyLayout(const datafile::FormLayout& l) override { layout = l; }
+  datafile::TabStrip& tabStrip() override { return tabs; }
+  std::vector<int> progress;
+  datafile::FormLayout layout;
+  RecordingTabStrip tabs;
+};
+
+// One small page, as plain text of its four sections, that the tests vary.
+struct PageText {
+  QString system =
+      "#&Diameter =, 0.1, 2, 0# #&Flow =, 0.01, 1, 0# #&Loss =, 0.07431, 1, 1#"
+      " #0,Bends :- Loss of a bend,Bends,1#";
+  QString unit =
+      "\\ROW/@m,0.000,1@ @mm,0.0,1000@\\ROW/ \\ROW/@m\u00b3/s,0.00000,1@\\ROW/"
+      " \\ROW/@m,0.000,1@\\ROW/";
+  QString range = "#F,>0~10# #F,*# #F,0~100#";
+  QString tips = "#first tip# #second tip# #third tip#";
+};
+
+inline QString fileText(const std::vector<PageText>& pages,
+                        const QString& layout = "#400, 6400, 6000, 6400#") {
+  QString text = "Layout\n\\Form/" + layout + "\\Form/\n";
+  for (const PageText& page : pages) {
+    text += "\\SYSTEM/" + page.system + "\\SYSTEM/\n";
+    text += "\\UNIT/" + page.unit + "\\UNIT/\n";
+    text += "\\Range/" + page.range + "\\Range/\n";
+    text += "\\Tips/" + page.tips + "\\Tips/\n";
+  }
+  return text;
+}
+
+struct LoadResult {
+  datafile::PageTables tables;
+  RecordingLoadView view;
+};
+
+// Loads text as a data file; DataFileError escapes.
+inline void loadText(const QString& text, LoadResult& result) {
+  TempFolder folder;
+  const QString path = folder.write("Vantrel.rtf", rtfFromPlain(text));
+  datafile::WorkingDocument doc;
+  datafile::ReadSystemData(doc, result.tables, path, result.view);
+}
+
+}  // namespace vantrel::testing
