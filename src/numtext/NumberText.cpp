@@ -523,6 +523,14 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
 
   const auto wholeSize = static_cast<std::int64_t>(whole.size());
   const bool grouping = sec.grouping && !sec.hasExponent;
+  auto writeWhole = [&](std::int64_t begin, std::int64_t end) {
+    for (std::int64_t idx = std::max<std::int64_t>(begin, 0); idx < end; ++idx) {
+      produce();
+      out += QLatin1Char(whole[static_cast<std::size_t>(idx)]);
+      const std::int64_t after = wholeSize - 1 - idx;
+      if (grouping && after > 0 && after % 3 == 0) out += u',';
+    }
+  };
   std::int64_t integerIndex = 0;
   std::int64_t fractionIndex = 0;
   bool seenPoint = false;
@@ -535,24 +543,19 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
           const std::int64_t j = integerIndex++;
           const std::int64_t end = wholeSize - k + j + 1;
           const std::int64_t begin = j == 0 ? 0 : end - 1;
-          for (std::int64_t idx = std::max<std::int64_t>(begin, 0); idx < end; ++idx) {
-            produce();
-            out += QChar(whole[static_cast<std::size_t>(idx)]);
-            const std::int64_t after = wholeSize - 1 - idx;
-            if (grouping && after > 0 && after % 3 == 0) out += u',';
-          }
+          writeWhole(begin, end);
         } else {
           const std::int64_t f = ++fractionIndex;
           if (f <= shownFraction) {
             produce();
-            out += QChar(fraction[static_cast<std::size_t>(f - 1)]);
+            out += QLatin1Char(fraction[static_cast<std::size_t>(f - 1)]);
           }
         }
         break;
       case TokenKind::Point:
         seenPoint = true;
         produce();
-        if (k == 0) out += QLatin1String(whole.data(), static_cast<qsizetype>(whole.size()));
+        if (k == 0) writeWhole(0, wholeSize);  // digits in front of the point belong to it
         out += u'.';
         break;
       case TokenKind::Comma:

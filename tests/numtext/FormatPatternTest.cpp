@@ -142,6 +142,8 @@ TEST(FormatPattern, FurtherRules) {
       {5.0f, u"#0#", u"05"},
       // Grouping with padding zeros and surplus digits in the first placeholder.
       {1234567.0f, u"0,0", u"1,234,567"},
+      {1234567.0f, u".#,#", u"1,234,567."},
+      {-1234.5f, u"\"x\".#", u"x-1234.5"},
       {5.0f, u"000,000", u"000,005"},
       {-1234.0f, u"0.0,0", u"-1,234.00"},
       // Scaling commas before the point, with several percent signs, and literal commas.
