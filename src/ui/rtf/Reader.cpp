@@ -16,6 +16,7 @@ namespace {
 constexpr int kPlainSize = 24;    // \plain means 12 pt
 constexpr int kMaxSize = 3276;    // 1638 pt: larger sizes are garbage, not text
 constexpr int kDefaultShift = 6;  // \up and \dn without a parameter
+constexpr int kMaxDepth = 4096;   // deeper groups are skipped, so memory stays bounded
 
 enum class Destination {
   Body,  // document text
@@ -176,6 +177,11 @@ bool Reader::handleChoice(const Token& t) {
 }
 
 void Reader::openGroup() {
+  if (depth() >= kMaxDepth) {
+    // No writer nests this deep: such a group is garbage and is stepped over unread.
+    lexer_.skipGroup();
+    return;
+  }
   const Destination outer = state().destination;
   stack_.push_back(state());
   if (outer == Destination::Alternatives) state().destination = Destination::Choosing;
@@ -525,20 +531,22 @@ void Reader::rowEnd() {
   paragraphBreak(BreakKind::Paragraph, LastOutput::Other);
 }
 
-bool startsAsRtf(QByteArrayView data) {
+// Where the document's group opens, after optional white space; -1 when the data is not RTF.
+qsizetype rtfStart(QByteArrayView data) {
   qsizetype i = 0;
   while (i < data.size() && (data[i] == ' ' || data[i] == '\t' || data[i] == '\r' ||
                              data[i] == '\n' || data[i] == '\f' || data[i] == '\v')) {
     ++i;
   }
-  return data.sliced(i).startsWith("{\\rtf");
+  return data.sliced(i).startsWith("{\\rtf") ? i : -1;
 }
 
 }  // namespace
 
 std::shared_ptr<const Document> readRtf(QByteArrayView rtf) {
-  if (!startsAsRtf(rtf)) throw RtfError("The data is not RTF: it does not start with {\\rtf");
-  return Reader(rtf).read();
+  const qsizetype start = rtfStart(rtf);
+  if (start < 0) throw RtfError("The data is not RTF: it does not start with {\\rtf");
+  return Reader(rtf.sliced(start)).read();
 }
 
 }  // namespace vantrel::rtf
