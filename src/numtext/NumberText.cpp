@@ -315,7 +315,7 @@ struct Token {
   QStringView text;  // shown text of a literal
   QChar letter;      // exponent marker letter
   bool plusSign = false;
-  int exponentZeros = 0;
+  std::int64_t exponentZeros = 0;
 };
 
 struct Section {
@@ -465,7 +465,7 @@ Section parseSection(QStringView s) {
   return sec;
 }
 
-// Shows the magnitude `d` through a section; `negative` asks for the minus sign of section 1.
+// Shows the magnitude `v` through a section; `negative` asks for the minus sign of section 1.
 QString renderSection(const Section& sec, Decimal v, bool negative) {
   QString out;
   out.reserve(static_cast<qsizetype>(sec.tokens.size()) + 16);
@@ -626,10 +626,8 @@ Integer completeInteger(QStringView text) {
 
 Integer roundToInteger(double value) {
   if (!std::isfinite(value)) throwOverflow();
-  // Checked before rounding so that huge values never reach the integer conversion.
-  if (value < -32768.5 || value > 32767.5) throwOverflow();
   double whole = std::floor(value);
-  const double fraction = value - whole;  // exact in this range
+  const double fraction = value - whole;  // exact: no double above 2^52 has a fraction
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) whole += 1;
   if (whole < -32768 || whole > 32767) throwOverflow();
   return static_cast<Integer>(whole);
