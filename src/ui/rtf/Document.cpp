@@ -39,7 +39,7 @@ int Document::paragraphStart(int i) const {
 std::pair<int, int> Document::clampRange(int start, int length) const {
   const qint64 size = text_.size();
   qint64 first = std::clamp<qint64>(start, 0, size);
-  qint64 last = std::clamp<qint64>(first + std::max(length, 0), first, size);
+  qint64 last = std::clamp<qint64>(qint64(start) + std::max(length, 0), first, size);
   // A break or a surrogate pair is never cut in half: a bound inside one moves past it.
   auto inside = [&](qint64 pos) {
     if (pos <= 0 || pos >= size) return false;
