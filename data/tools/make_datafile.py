@@ -34,7 +34,7 @@ OUTPUT = os.path.join(HERE, os.pardir, "Vantrel.rtf")
 
 # Window layout record: tab strip height, tab strip width, window height,
 # window width (twips).
-LAYOUT = "5600, 6400, 6000, 6400"
+LAYOUT = "400, 10050, 6600, 10050"
 
 # ---------------------------------------------------------------------------
 # Unit rows: (name, display format, factor).  Factor = value in the unit

@@ -66,6 +66,8 @@ TEST(ShippedDataFile, ReSavedByAWordProcessorLoadsTheSame) {
   ASSERT_EQ(a.PageCount, b.PageCount);
   EXPECT_EQ(shipped.view.tabs.toolTips, resaved.view.tabs.toolTips);
   EXPECT_EQ(a.MaxCaptionLen, b.MaxCaptionLen);
+  EXPECT_EQ(shipped.view.layout.FormWidth, resaved.view.layout.FormWidth);
+  EXPECT_EQ(shipped.view.layout.TabHeight, resaved.view.layout.TabHeight);
   for (int i = 1; i <= a.PageCount; ++i) {
     ASSERT_EQ(a.VarCount(i), b.VarCount(i));
     EXPECT_EQ(a.PageTitle(i), b.PageTitle(i));

@@ -1,0 +1,173 @@
+#include "app/frmPageData.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <cmath>
+
+#include "app/LoadScreen.h"
+#include "datafile/DataFileError.h"
+#include "datafile/LoadSequence.h"
+#include "pages/PageBuilder.h"
+#include "ui/Dialogs.h"
+#include "ui/ProgramEnd.h"
+#include "ui/RichTextBox.h"
+#include "ui/Twips.h"
+#include "ui/WindowPositionStore.h"
+
+namespace vantrel::app {
+
+namespace {
+
+constexpr int kStatusMissingFile = 1;
+constexpr int kStatusMalformedFile = 2;
+
+}  // namespace
+
+frmPageData::frmPageData(ProgramWide& program, WindowServices services)
+    : QWidget(nullptr),
+      program_(program),
+      services_(services),
+      splash_(program),
+      TabStrip_(new QTabBar(this)),
+      pageArea_(new QWidget(this)),
+      StatusBar_(new QStatusBar(this)),
+      statusPanel_(new QLabel(StatusBar_)),
+      rTxtTips_(nullptr),
+      lstUnit_(nullptr) {
+  setObjectName(QStringLiteral("frmPageData"));
+  setWindowTitle(QStringLiteral("Hazen Williams Formular"));
+  TabStrip_->setExpanding(false);
+  TabStrip_->setDrawBase(true);
+  TabStrip_->setFocusPolicy(Qt::TabFocus);
+  StatusBar_->setSizeGripEnabled(false);
+  StatusBar_->addWidget(statusPanel_, 1);
+  form_ = std::make_unique<pages::PageDataForm>(this, pageArea_, program_);
+  form_->tabStrip = TabStrip_;
+  rTxtTips_ = new ui::RichTextBox(pageArea_);
+  lstUnit_ = new QListWidget(pageArea_);
+  lstUnit_->hide();
+  connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
+}
+
+frmPageData::~frmPageData() = default;
+
+QString frmPageData::statusText() const {
+  return statusPanel_->text();
+}
+
+void frmPageData::setStatusText(const QString& text) {
+  statusPanel_->setText(text);
+}
+
+bool frmPageData::Form_Load() {
+  splash_.Form_Load();
+  if (!LoadSystemData()) return false;
+  splash_.close();
+  datafile::PageTables& tables = form_->tables;
+  tables.CurPage = 1;
+  pages::CreatePage(*form_, tables.CurPage);
+  setStatusText(QStringLiteral("Ready"));
+  pages::DisplayValues(*form_);
+  placeWindow();
+  return true;
+}
+
+bool frmPageData::LoadSystemData() {
+  lstUnit_->hide();
+  QString fileName;
+  QString folder;
+  if (datafile::FindSystemDataFile(fileName, folder, program_).isEmpty()) {
+    abortLoading(QStringLiteral("System Data File not found !\r[") + folder + fileName +
+                     QStringLiteral("]\rLoading ABORT !"),
+                 kStatusMissingFile);
+    return false;
+  }
+  const QString path = folder + fileName;
+  LoadScreen screen(splash_, *TabStrip_,
+                    [this](const datafile::FormLayout& layout) { applyLayout(layout); });
+  try {
+    datafile::ReadSystemData(rTxtTips_->document(), form_->tables, path, screen);
+  } catch (const datafile::DataFileError& error) {
+    QString text = QStringLiteral("System Data File is damaged !\r") + error.problem();
+    if (!error.location().isEmpty()) text += QStringLiteral("\rAt: ") + error.location();
+    abortLoading(text + QStringLiteral("\r[") + path + QStringLiteral("]\rLoading ABORT !"),
+                 kStatusMalformedFile);
+    return false;
+  }
+  for (int i = 1; i <= form_->controls.rowCount(); ++i) {
+    form_->controls.lblUnit(i)->setToolTip(QStringLiteral("Click to change unit"));
+  }
+  return true;
+}
+
+void frmPageData::abortLoading(const QString& message, int status) {
+  splash_.close();
+  services_.dialogs.message(message, ui::MessageIcon::Critical);
+  ended_ = true;
+  services_.programEnd.end(status);
+}
+
+// The tab strip runs along the top; the page area below it is where the rows, frames and
+// buttons stand, at twips positions measured from its top-left corner; the status bar closes
+// the window at the bottom.
+void frmPageData::applyLayout(const datafile::FormLayout& layout) {
+  const int width = ui::twipsToPixelsX(layout.FormWidth, this);
+  const int height = ui::twipsToPixelsY(layout.FormHeight, this);
+  const int tabHeight = ui::twipsToPixelsY(layout.TabHeight, this);
+  const int statusHeight = StatusBar_->sizeHint().height();
+  setFixedSize(width, height);
+  TabStrip_->setGeometry(0, 0, ui::twipsToPixelsX(layout.TabWidth, this), tabHeight);
+  pageArea_->setGeometry(0, tabHeight, width, std::max(0, height - tabHeight - statusHeight));
+  StatusBar_->setGeometry(0, height - statusHeight, width, statusHeight);
+}
+
+void frmPageData::placeWindow() {
+  const ui::WindowPosition stored = services_.positions.read();
+  program_.WinLeft = stored.left;
+  program_.WinTop = stored.top;
+  if (program_.WinLeft != 0) {
+    move(ui::twipsToPixelsX(program_.WinLeft, this), ui::twipsToPixelsY(program_.WinTop, this));
+    return;
+  }
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->geometry();
+  const double left = (ui::pixelsToTwipsX(available.width(), this) -
+                       ui::pixelsToTwipsX(frameGeometry().width(), this)) /
+                      2;
+  const double top = (ui::pixelsToTwipsY(available.height(), this) -
+                      ui::pixelsToTwipsY(frameGeometry().height(), this)) /
+                     2;
+  move(static_cast<int>(std::lround(left * ui::logicalDpiX(this) / ui::kTwipsPerInch)),
+       static_cast<int>(std::lround(top * ui::logicalDpiY(this) / ui::kTwipsPerInch)));
+}
+
+void frmPageData::btnExit_Click() {
+  services_.positions.read();
+  ui::WindowPosition position;
+  try {
+    position.left = numtext::roundToInteger(ui::pixelsToTwipsX(pos().x(), this));
+    position.top = numtext::roundToInteger(ui::pixelsToTwipsY(pos().y(), this));
+  } catch (const numtext::NumberError&) {
+    // A position beyond the 16-bit range cannot be kept; the next start centres the window.
+    position = {};
+  }
+  program_.WinLeft = position.left;
+  program_.WinTop = position.top;
+  services_.positions.write(position);
+  ended_ = true;
+  services_.programEnd.end(0);
+}
+
+void frmPageData::closeEvent(QCloseEvent* event) {
+  if (!ended_) btnExit_Click();
+  event->accept();
+}
+
+}  // namespace vantrel::app

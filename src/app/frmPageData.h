@@ -1,0 +1,79 @@
+#pragma once
+// The main window: a tab strip of pages, the page area with the rows of the page on show, the
+// command buttons and the status bar. It owns the page tables and the window's fields for the
+// life of the program, and its event handlers drive every other part.
+
+#include <QWidget>
+#include <memory>
+
+#include "app/frmSplash.h"
+#include "common/ProgramWide.h"
+#include "pages/PageDataForm.h"
+
+class QLabel;
+class QListWidget;
+class QStatusBar;
+class QTabBar;
+
+namespace vantrel::ui {
+class Dialogs;
+class ProgramEnd;
+class RichTextBox;
+class WindowPositionStore;
+}  // namespace vantrel::ui
+
+namespace vantrel::app {
+
+// What the window needs from outside: message boxes, the settings store and the way to end.
+struct WindowServices {
+  ui::Dialogs& dialogs;
+  ui::WindowPositionStore& positions;
+  ui::ProgramEnd& programEnd;
+};
+
+class frmPageData : public QWidget {
+  Q_OBJECT
+
+ public:
+  frmPageData(ProgramWide& program, WindowServices services);
+  ~frmPageData() override;
+
+  // The start-up sequence: splash, loading, page 1, "Ready", the stored position. Returns false
+  // when the program ended during it (missing or malformed data file).
+  bool Form_Load();
+  // Stores the window position and ends the program.
+  void btnExit_Click();
+
+  pages::PageDataForm& form() { return *form_; }
+  QTabBar* TabStrip() const { return TabStrip_; }
+  QStatusBar* StatusBar() const { return StatusBar_; }
+  QString statusText() const;
+  void setStatusText(const QString& text);
+  ui::RichTextBox* rTxtTips() const { return rTxtTips_; }
+  QListWidget* lstUnit() const { return lstUnit_; }
+  QWidget* pageArea() const { return pageArea_; }
+  frmSplash& splash() { return splash_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool LoadSystemData();
+  void applyLayout(const datafile::FormLayout& layout);
+  void placeWindow();
+  void abortLoading(const QString& message, int status);
+
+  ProgramWide& program_;
+  WindowServices services_;
+  frmSplash splash_;
+  QTabBar* TabStrip_;
+  QWidget* pageArea_;
+  QStatusBar* StatusBar_;
+  QLabel* statusPanel_;
+  ui::RichTextBox* rTxtTips_;
+  QListWidget* lstUnit_;
+  std::unique_ptr<pages::PageDataForm> form_;
+  bool ended_ = false;
+};
+
+}  // namespace vantrel::app

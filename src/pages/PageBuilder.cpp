@@ -1,0 +1,182 @@
+#include "pages/PageBuilder.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cfloat>
+#include <cmath>
+#include <stdexcept>
+
+#include "ui/Twips.h"
+
+namespace vantrel::pages {
+
+namespace {
+
+using L = PageLayout;
+
+// Layout arithmetic is done in 16-bit Integers; a sum that does not fit is a run-time failure.
+Integer i16(double value) {
+  return numtext::roundToInteger(value);
+}
+
+Qt::CheckState checkState(Integer value) {
+  switch (value) {
+    case 0:
+      return Qt::Unchecked;
+    case 1:
+      return Qt::Checked;
+    case 2:
+      return Qt::PartiallyChecked;
+    default:
+      throw std::invalid_argument("Invalid property value");
+  }
+}
+
+int checkValue(const QCheckBox* box) {
+  switch (box->checkState()) {
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
+void placeTemplateRow(const PageControls& c) {
+  ui::setTwipsTop(c.chkV(1), L::kCheckTop);
+  ui::setTwipsTop(c.txtV(1), L::kValueTop);
+  ui::setTwipsTop(c.lblUnit(1), L::kUnitTop);
+  ui::setTwipsLeft(c.chkV(1), L::kCheckLeft);
+}
+
+// Opens the second frame at row i of n; returns the row offset that puts row i 200 twips below
+// the second frame's top edge.
+Integer openSecondFrame(const PageControls& c, Integer rowOffset, Integer rowHeight, int i, int n) {
+  QGroupBox* first = c.Imgbox(0);
+  QGroupBox* second = c.Imgbox(1);
+  ui::setTwipsHeight(first,
+                     i16(rowOffset + ui::twipsTop(c.chkV(1)) - rowHeight + L::kFrameBottomMargin));
+  ui::setTwipsTop(second, i16(ui::twipsTop(first) + ui::twipsHeight(first) + L::kFrameSpacing));
+  ui::setTwipsHeight(second, i16(i16(rowHeight + L::kRowGap) * i16(n - i + 1) + 2 * L::kFrameGap));
+  second->setVisible(true);
+  return i16(2 * L::kFrameGap + ui::twipsTop(second) - ui::twipsTop(c.txtV(1)));
+}
+
+void fillRow(PageDataForm& form, Integer page, int i) {
+  const PageControls& c = form.controls;
+  datafile::PageTables& t = form.tables;
+  QCheckBox* box = c.chkV(i);
+  c.chkV(i)->setVisible(true);
+  c.txtV(i)->setVisible(true);
+  c.lblUnit(i)->setVisible(true);
+  box->setText(t.VarCaptionRTF(page, i).plainText());
+  t.CurValue(i) = t.VarValue(page, i);
+  box->setCheckState(checkState(t.VarCheck(page, i)));
+  if (checkValue(box) == 1) box->setText(box->text() + QLatin1Char('?'));
+}
+
+void placeColumns(const PageControls& c, Integer maxCaptionLen, int n) {
+  const Integer captionWidth = i16(maxCaptionLen * L::kCaptionCharWidth);
+  for (int i = 1; i <= n; ++i) {
+    ui::setTwipsWidth(c.chkV(i), captionWidth);
+    ui::setTwipsLeft(c.txtV(i), i16(captionWidth + ui::twipsLeft(c.chkV(i)) + L::kCaptionToValue));
+    ui::setTwipsLeft(c.lblUnit(i),
+                     i16(ui::twipsWidth(c.txtV(i)) + ui::twipsLeft(c.txtV(i)) + L::kValueToUnit));
+  }
+  QGroupBox* first = c.Imgbox(0);
+  ui::setTwipsWidth(first,
+                    i16(L::kFrameBeyondUnit + ui::twipsLeft(c.lblUnit(1)) - ui::twipsLeft(first)));
+  ui::setTwipsWidth(c.Imgbox(1), ui::twipsWidth(first));
+  const Integer x = i16(ui::twipsLeft(c.Imgbox(1)) + ui::twipsWidth(c.Imgbox(1)));
+  for (QPushButton* button : {c.btnExit(), c.btnReset(), c.btnCompute(), c.btnHelp()}) {
+    ui::setTwipsLeft(button, i16(x + L::kFramesToButtons));
+  }
+}
+
+// The value boxes come first, then the check boxes, then Exit, Reset and Compute.
+void setTabOrder(const PageDataForm& form, int n) {
+  const PageControls& c = form.controls;
+  QWidget* previous = form.tabStrip;
+  auto chain = [&previous](QWidget* next) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  for (int i = 1; i <= n; ++i)
+    chain(c.txtV(i));
+  for (int i = 1; i <= n; ++i)
+    chain(c.chkV(i));
+  chain(c.btnExit());
+  chain(c.btnReset());
+  chain(c.btnCompute());
+  chain(c.btnHelp());
+}
+
+}  // namespace
+
+void CreatePage(PageDataForm& form, Integer& page) {
+  PageControls& c = form.controls;
+  datafile::PageTables& t = form.tables;
+  const Integer rowHeight = i16(ui::twipsHeight(c.txtV(1)));
+  placeTemplateRow(c);
+  form.PageBuilding = -1;
+  Integer rowOffset = 0;
+  ui::setTwipsTop(c.Imgbox(0), L::kFrameTop);
+  ui::setTwipsLeft(c.Imgbox(0), L::kFrameLeft);
+  ui::setTwipsLeft(c.Imgbox(1), L::kFrameLeft);
+
+  const int n = t.VarCount(page);
+  const int s = t.SplitRow(page);
+  for (int i = 1; i <= n; ++i) {
+    if (i > 1) {
+      c.createRow(i);
+      rowOffset = i16(rowOffset + rowHeight + L::kRowGap);
+      if (i == s) {
+        rowOffset = i16(rowOffset + L::kFrameGap);
+        rowOffset = openSecondFrame(c, rowOffset, rowHeight, i, n);
+      }
+      ui::setTwipsTop(c.chkV(i), i16(ui::twipsTop(c.chkV(1)) + rowOffset));
+      ui::setTwipsTop(c.txtV(i), i16(ui::twipsTop(c.txtV(1)) + rowOffset));
+      ui::setTwipsTop(c.lblUnit(i), i16(ui::twipsTop(c.lblUnit(1)) + rowOffset));
+    }
+    fillRow(form, page, i);
+  }
+  if (s == 0) {
+    ui::setTwipsHeight(c.Imgbox(0),
+                       i16(rowOffset + ui::twipsTop(c.chkV(1)) + L::kFrameBottomMargin));
+    c.Imgbox(1)->setVisible(false);
+  }
+  placeColumns(c, t.MaxCaptionLen, n);
+
+  form.program.CurUnknown = t.UnknownVar(page);
+  // The unknown shows a computed result, so its value box takes no typing.
+  for (int i = 1; i <= n; ++i)
+    c.txtV(i)->setReadOnly(i == form.program.CurUnknown);
+  form.PageBuilding = 0;
+  form.window->setWindowTitle(t.PageTitle(t.CurPage));
+  setTabOrder(form, n);
+}
+
+void RemovePage(PageDataForm& form) {
+  for (int k = form.controls.rowCount(); k >= 2; --k)
+    form.controls.removeRow(k);
+}
+
+void DisplayValues(PageDataForm& form) {
+  const datafile::PageTables& t = form.tables;
+  const Integer page = t.CurPage;
+  for (int i = 1; i <= t.VarCount(page); ++i) {
+    const Integer u = t.VarUnit(page, i);
+    const double product = static_cast<double>(t.UnitFactor(page, i, u)) * t.CurValue(i);
+    if (std::isfinite(product) && std::fabs(product) > FLT_MAX) {
+      throw std::overflow_error("Overflow");
+    }
+    const auto x = static_cast<Single>(product);
+    form.controls.txtV(i)->setText(numtext::formatPattern(x, t.UnitFormat(page, i, u)));
+    form.controls.lblUnit(i)->setText(t.UnitName(page, i, u));
+  }
+}
+
+}  // namespace vantrel::pages

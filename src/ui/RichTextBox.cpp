@@ -1,0 +1,22 @@
+#include "ui/RichTextBox.h"
+
+#include "ui/rtf/RichTextRender.h"
+
+namespace vantrel::ui {
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+  setReadOnly(true);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QFont font(QStringLiteral("Courier New"));
+  font.setPointSizeF(9.75);
+  setFont(font);
+  hide();
+}
+
+void RichTextBox::render() {
+  rtf::renderRichText(document_.textRtf(), *QTextEdit::document(), font());
+}
+
+}  // namespace vantrel::ui

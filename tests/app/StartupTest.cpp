@@ -1,0 +1,148 @@
+// Starting the program: the shipped file, a missing or malformed file, and the window position
+// kept between runs.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+
+#include "app/WindowFixture.h"
+#include "datafile/LoaderFixture.h"
+#include "numtext/NumberText.h"
+#include "ui/Twips.h"
+
+namespace vantrel::app {
+namespace {
+
+TEST(Startup, ShowsPageOneOfTheShippedFile) {
+  testing::WindowRun run;
+  ASSERT_TRUE(run.loaded());
+  EXPECT_TRUE(run.dialogs().messages.empty());
+  EXPECT_TRUE(run.programEnd().statuses.empty());
+  EXPECT_EQ(run.window().splash().progress(), 100);
+  EXPECT_FALSE(run.window().splash().isVisible());
+  EXPECT_EQ(run.window().splash().versionText(), "Version 0.1.0");
+  EXPECT_EQ(run.program().AppFolder, QDir::currentPath());
+  EXPECT_EQ(run.program().HelpBaseName, "QuorHelp");
+  EXPECT_EQ(run.window().statusText(), "Ready");
+
+  const datafile::PageTables& t = run.form().tables;
+  EXPECT_EQ(t.CurPage, 1);
+  EXPECT_EQ(run.window().windowTitle(), t.PageTitle(1));
+  QTabBar* tabs = run.window().TabStrip();
+  ASSERT_EQ(tabs->count(), 9);
+  EXPECT_EQ(tabs->tabText(0), "H.Williams");
+  EXPECT_EQ(tabs->tabText(8), "Contraction");
+  EXPECT_TRUE(tabs->tabToolTip(0).startsWith('-'));
+
+  const pages::PageControls& c = run.form().controls;
+  ASSERT_EQ(c.rowCount(), t.VarCount(1));
+  for (int i = 1; i <= c.rowCount(); ++i) {
+    SCOPED_TRACE(i);
+    const QString caption = t.VarCaptionRTF(1, i).plainText();
+    const bool unknown = i == t.UnknownVar(1);
+    EXPECT_EQ(c.chkV(i)->text(), unknown ? caption + "?" : caption);
+    EXPECT_EQ(c.chkV(i)->isChecked(), unknown);
+    const int u = t.VarUnit(1, i);
+    EXPECT_EQ(c.lblUnit(i)->text(), t.UnitName(1, i, u));
+    EXPECT_EQ(c.lblUnit(i)->toolTip(), i == 1 ? "Click to change unit" : c.lblUnit(1)->toolTip());
+    // The shown number reads back as the stored value in the shown unit, to the format's digits.
+    const double shown = numtext::leadingDouble(c.txtV(i)->text().remove(','));
+    const double expected = static_cast<double>(t.UnitFactor(1, i, u)) * t.VarValue(1, i);
+    EXPECT_NEAR(shown, expected, std::abs(expected) * 0.01) << c.txtV(i)->text().toStdString();
+  }
+}
+
+TEST(Startup, AMissingDataFileIsReportedAndEndsTheProgram) {
+  testing::WindowRun run(QByteArray{});
+  EXPECT_FALSE(run.loaded());
+  ASSERT_EQ(run.dialogs().messages.size(), 1u);
+  const testing::RecordedMessage& m = run.dialogs().messages.front();
+  EXPECT_EQ(m.text, "System Data File not found !\r[" + QDir::currentPath() +
+                        "/Vantrel.rtf]\rLoading ABORT !");
+  EXPECT_EQ(m.icon, ui::MessageIcon::Critical);
+  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{1});
+  EXPECT_FALSE(run.window().isVisible());
+  EXPECT_FALSE(run.window().splash().isVisible());
+}
+
+TEST(Startup, AMalformedDataFileIsReportedWithItsPlaceAndEndsTheProgram) {
+  testing::PageText page;
+  page.unit = "\\ROW/@m, 1@\\ROW/ \\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@\\ROW/";
+  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
+  EXPECT_FALSE(run.loaded());
+  ASSERT_EQ(run.dialogs().messages.size(), 1u);
+  const QString text = run.dialogs().messages.front().text;
+  EXPECT_TRUE(text.startsWith("System Data File is damaged !\r")) << text.toStdString();
+  EXPECT_TRUE(text.contains("unit item has 2 field(s)")) << text.toStdString();
+  EXPECT_TRUE(text.contains("page 1, \"\\UNIT/\" section, row 1, unit item 1"));
+  EXPECT_TRUE(text.endsWith("/Vantrel.rtf]\rLoading ABORT !"));
+  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{2});
+}
+
+TEST(Startup, AFileThatIsNotRtfIsReported) {
+  testing::WindowRun run(QByteArray("just text"));
+  EXPECT_FALSE(run.loaded());
+  ASSERT_EQ(run.dialogs().messages.size(), 1u);
+  EXPECT_TRUE(run.dialogs().messages.front().text.contains("not an RTF document"));
+  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{2});
+}
+
+QPoint pixelsOf(int leftTwips, int topTwips) {
+  return {ui::twipsToPixelsX(leftTwips), ui::twipsToPixelsY(topTwips)};
+}
+
+TEST(WindowPosition, FirstRunCentresTheWindow) {
+  testing::WindowRun run;
+  ASSERT_TRUE(run.loaded());
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QRect frame = run.window().frameGeometry();
+  EXPECT_NEAR(frame.center().x(), screen.center().x(), 2);
+  EXPECT_NEAR(frame.center().y(), screen.center().y(), 2);
+}
+
+TEST(WindowPosition, ExitStoresItAndTheNextStartOpensThere) {
+  testing::MemoryPositionStore store;
+  {
+    testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
+    ASSERT_TRUE(run.loaded());
+    run.window().move(pixelsOf(1500, 900));
+    run.window().btnExit_Click();
+    EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
+  }
+  EXPECT_EQ(store.writes, 1);
+  EXPECT_EQ(store.stored.left, 1500);
+  EXPECT_EQ(store.stored.top, 900);
+  testing::WindowRun next(testing::WindowRun::shippedFile(), &store);
+  ASSERT_TRUE(next.loaded());
+  EXPECT_EQ(next.window().pos(), pixelsOf(1500, 900));
+}
+
+TEST(WindowPosition, TheCloseBoxStoresItLikeExit) {
+  testing::MemoryPositionStore store;
+  testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
+  ASSERT_TRUE(run.loaded());
+  run.window().show();
+  run.window().move(pixelsOf(3000, 1200));
+  run.window().close();
+  EXPECT_EQ(store.writes, 1);
+  EXPECT_EQ(store.stored.left, 3000);
+  EXPECT_EQ(store.stored.top, 1200);
+  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
+}
+
+TEST(WindowPosition, ALeftOfZeroMeansCentredWhateverTheTop) {
+  testing::MemoryPositionStore store;
+  store.stored = {0, 2000};
+  testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
+  ASSERT_TRUE(run.loaded());
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_NEAR(run.window().frameGeometry().center().y(), screen.center().y(), 2);
+}
+
+}  // namespace
+}  // namespace vantrel::app

@@ -1,0 +1,102 @@
+#pragma once
+// Starts the real main window on a data file in a folder of its own, with message boxes, the
+// settings store and the end of the program replaced by recorders.
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "QtPrinters.h"
+#include "app/frmPageData.h"
+#include "datafile/RtfText.h"
+#include "ui/Dialogs.h"
+#include "ui/ProgramEnd.h"
+#include "ui/WindowPositionStore.h"
+
+namespace vantrel::testing {
+
+struct RecordedMessage {
+  QString text;
+  ui::MessageIcon icon;
+  ui::MessageButtons buttons;
+};
+
+class RecordingDialogs : public ui::Dialogs {
+ public:
+  ui::MessageAnswer message(const QString& text, ui::MessageIcon icon,
+                            ui::MessageButtons buttons) override {
+    messages.push_back({text, icon, buttons});
+    return buttons == ui::MessageButtons::YesNo ? answer : ui::MessageAnswer::Ok;
+  }
+  std::vector<RecordedMessage> messages;
+  ui::MessageAnswer answer = ui::MessageAnswer::Yes;
+};
+
+class MemoryPositionStore : public ui::WindowPositionStore {
+ public:
+  ui::WindowPosition read() override {
+    ++reads;
+    return stored;
+  }
+  void write(const ui::WindowPosition& position) override {
+    stored = position;
+    ++writes;
+  }
+  ui::WindowPosition stored;
+  int reads = 0;
+  int writes = 0;
+};
+
+class RecordingEnd : public ui::ProgramEnd {
+ public:
+  void end(int status) override { statuses.push_back(status); }
+  std::vector<int> statuses;
+};
+
+// One run of the program in a folder that holds the data file given (or none).
+class WindowRun {
+ public:
+  // Starts in a fresh folder holding the shipped data file.
+  WindowRun() : WindowRun(shippedFile()) {}
+  // Starts in a fresh folder holding dataFile (RTF bytes), or no data file when it is empty.
+  explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr)
+      : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
+    if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
+    QDir::setCurrent(folder_.path());
+    window_ = std::make_unique<app::frmPageData>(program_,
+                                                 app::WindowServices{dialogs_, *positions_, end_});
+    loaded_ = window_->Form_Load();
+  }
+  ~WindowRun() {
+    window_.reset();
+    QDir::setCurrent(previousFolder_);
+  }
+
+  static QByteArray shippedFile() {
+    QFile file(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  bool loaded() const { return loaded_; }
+  app::frmPageData& window() { return *window_; }
+  pages::PageDataForm& form() { return window_->form(); }
+  ProgramWide& program() { return program_; }
+  RecordingDialogs& dialogs() { return dialogs_; }
+  RecordingEnd& programEnd() { return end_; }
+  QString folder() const { return QDir(folder_.path()).canonicalPath(); }
+
+ private:
+  QString previousFolder_;
+  TempFolder folder_;
+  ProgramWide program_;
+  RecordingDialogs dialogs_;
+  MemoryPositionStore ownPositions_;
+  MemoryPositionStore* positions_;
+  RecordingEnd end_;
+  std::unique_ptr<app::frmPageData> window_;
+  bool loaded_ = false;
+};
+
+}  // namespace vantrel::testing
