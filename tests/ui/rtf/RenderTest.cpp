@@ -95,6 +95,8 @@ TEST(Render, HiddenTextIsNotShown) {
 }  // namespace vantrel::rtf
 
 int main(int argc, char** argv) {
+  // Rendering needs fonts but no screen; test discovery runs without the test environment.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
