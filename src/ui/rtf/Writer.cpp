@@ -81,7 +81,10 @@ const char* alignmentWord(Alignment a) {
   return "";
 }
 
-// Fonts and colours of the written range, numbered as the tables will list them.
+// Fonts and colours of the written range, numbered as the tables will list them. Entry 0 is
+// the document's default font. A document that named no font gets an entry 0 without a name:
+// reading it back gives "not given" again, so the display's own font still applies, where any
+// invented name would turn into a font the text never had.
 class Tables {
  public:
   explicit Tables(const QString& defaultFont) { fonts_.push_back(defaultFont); }
