@@ -55,6 +55,21 @@ Formula formulaOf(const QString& caption) {
   return Formula::None;
 }
 
+// Positions of the value vector that a formula reads or writes.
+int positionsOf(Formula formula) {
+  switch (formula) {
+    case Formula::ColebrookWhite:
+    case Formula::Manning:
+      return 9;
+    case Formula::Fitting:
+      return 5;
+    case Formula::None:
+      return 0;
+    default:
+      return 8;
+  }
+}
+
 // One evaluation: the checked arithmetic plus the vector it reads and writes. A failed store
 // writes nothing, and every store after a failure is refused, so the vector keeps exactly the
 // outputs written before the first failure.
@@ -116,11 +131,11 @@ bool colebrookWhite(Evaluation& e, Single& r) {
 bool manning(Evaluation& e, Single& r) {
   CheckedMath& m = e.math;
   const double d = e.in(1), q = e.in(2), n = e.in(3), length = e.in(5), hf = e.in(6);
-  const Single depthRatio = static_cast<Single>(e.in(4));
+  const double depthRatio = e.in(4);
   double theta = kFullPipeAngle;
-  if (depthRatio != 1.0f) {
+  if (depthRatio != 1.0) {
     // Half-angle of the wetted sector: arccos x, written with the arctangent.
-    const double x = m.single(1 - 2 * static_cast<double>(depthRatio));
+    const double x = m.single(1 - 2 * depthRatio);
     theta = m.single(std::atan(m.div(-x, m.sqrt(1 - x * x))) + kHalfPi);
   }
   const double r0 = m.single(d / 2);
@@ -176,10 +191,13 @@ Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& 
                        CalcUi& ui) {
   ++evaluationCount;
   errFlag = 0;
+  const Formula kind = formulaOf(formula);
+  // A page with too few variables for its formula is refused before anything is written.
+  if (values.upper() < positionsOf(kind)) throw IndexError();
   Evaluation e(values);
   Single r = 0;
   bool ok = true;
-  switch (formulaOf(formula)) {
+  switch (kind) {
     case Formula::HazenWilliams:
       ok = hazenWilliams(e, r);
       break;

@@ -139,7 +139,7 @@ void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single
     Single step = 0;
     if (!storeSingle((static_cast<double>(target) - start) / divisions, step)) {
       backToStart();
-      throw std::overflow_error("Continuation step beyond the Single range");
+      throw std::overflow_error("Continuation step is not a finite Single");
     }
     const int n = divisions;
     for (int i = 1; i <= n; ++i) {
@@ -147,7 +147,7 @@ void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single
       if (!storeSingle(i * static_cast<double>(step), offset) ||
           !storeSingle(static_cast<double>(start) + offset, value)) {
         backToStart();
-        throw std::overflow_error("Continuation step beyond the Single range");
+        throw std::overflow_error("Continuation step is not a finite Single");
       }
       values(edited) = value;
       ++tries;

@@ -170,11 +170,14 @@ TEST(FormulaResidual, GeometryOfTheSpecialStates) {
   EXPECT_TRUE(ui.criticals.empty());
 }
 
-TEST(FormulaResidual, VectorShorterThanTheFormulaIsRefused) {
-  Array1<Single> v = vectorOf({0.1f, 0.01f, 100, 100});
+TEST(FormulaResidual, VectorShorterThanTheFormulaIsRefusedUntouched) {
   FakeCalcUi ui;
   Integer flag = 0;
-  EXPECT_THROW(FormulaResidual(v, flag, "H.Williams", ui), IndexError);
+  for (const testing::FormulaLayout& layout : testing::formulaLayouts()) {
+    Array1<Single> v(layout.size - 1, 0.5f);
+    EXPECT_THROW(FormulaResidual(v, flag, layout.caption, ui), IndexError);
+    EXPECT_EQ(v, Array1<Single>(layout.size - 1, 0.5f));
+  }
 }
 
 // Extreme and non-finite inputs: never a trap, never a NaN or infinity written by the formula.
