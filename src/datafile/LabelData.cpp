@@ -30,16 +30,11 @@ void readUnitItem(WorkingDocument& sData, PageTables& t, const rtf::RichText& ro
                   Integer j, Integer k) {
   sData.setTextRtf(row);
   cutItem(sData, k, kUnitItemTag);
-  std::vector<rtf::RichText> fields;
-  const Integer n = iDataExplt(sData, fields);
-  if (n < 3) {
-    throw DataFileError(
-        QStringLiteral("the unit item has %1 field(s); it needs 3 (name, format, factor)").arg(n));
-  }
+  const std::vector<rtf::RichText> fields =
+      splitRecord(sData, 3, QStringLiteral("unit item"), QStringLiteral(" (name, format, factor)"));
   t.UnitName(i, j, k) = fieldText(sData, fields[1]);
   t.UnitFormat(i, j, k) = fieldText(sData, fields[2]);
-  t.UnitFactor(i, j, k) =
-      withContext(QStringLiteral("field 3"), [&] { return fieldSingle(sData, fields[3]); });
+  t.UnitFactor(i, j, k) = recordSingle(sData, fields, 3);
 }
 
 }  // namespace

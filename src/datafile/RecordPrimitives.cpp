@@ -33,6 +33,13 @@ Number convertField(WorkingDocument& sData, const rtf::RichText& field,
   }
 }
 
+template <typename Number>
+Number recordNumber(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k,
+                    Number (*read)(WorkingDocument&, const rtf::RichText&)) {
+  return withContext(QStringLiteral("field %1").arg(k),
+                     [&] { return read(sData, fields.at(static_cast<std::size_t>(k))); });
+}
+
 }  // namespace
 
 QString sDataUnpack(WorkingDocument& sData, Integer& iItemNo, const QString& sTag) {
@@ -102,6 +109,33 @@ Integer fieldInteger(WorkingDocument& sData, const rtf::RichText& field) {
 
 Integer fieldCompleteInteger(WorkingDocument& sData, const rtf::RichText& field) {
   return convertField<Integer>(sData, field, &numtext::completeInteger);
+}
+
+std::vector<rtf::RichText> splitRecord(WorkingDocument& sData, Integer minimum, const QString& what,
+                                       const QString& needs) {
+  std::vector<rtf::RichText> fields;
+  const Integer n = iDataExplt(sData, fields);
+  if (n < minimum) {
+    throw DataFileError(QStringLiteral("the %1 has %2 field(s); it needs %3%4")
+                            .arg(what)
+                            .arg(n)
+                            .arg(minimum)
+                            .arg(needs));
+  }
+  return fields;
+}
+
+Single recordSingle(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k) {
+  return recordNumber<Single>(sData, fields, k, &fieldSingle);
+}
+
+Integer recordInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k) {
+  return recordNumber<Integer>(sData, fields, k, &fieldInteger);
+}
+
+Integer recordCompleteInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
+                              int k) {
+  return recordNumber<Integer>(sData, fields, k, &fieldCompleteInteger);
 }
 
 void cutItem(WorkingDocument& sData, Integer itemNo, const QString& tag) {

@@ -34,6 +34,16 @@ Integer fieldInteger(WorkingDocument& sData, const rtf::RichText& field);
 // text is not a number or does not fit.
 Integer fieldCompleteInteger(WorkingDocument& sData, const rtf::RichText& field);
 
+// Splits the document into its fields (iDataExplt). A record of fewer than `minimum` fields is
+// malformed: "the <what> has n field(s); it needs <minimum><needs>".
+std::vector<rtf::RichText> splitRecord(WorkingDocument& sData, Integer minimum, const QString& what,
+                                       const QString& needs = QString());
+// Field k of a split record as a number, with "field k" as the place of an error.
+Single recordSingle(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
+Integer recordInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
+Integer recordCompleteInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
+                              int k);
+
 // Cuts item itemNo of tag out of the document (sDataUnpack for one item, result ignored).
 void cutItem(WorkingDocument& sData, Integer itemNo, const QString& tag);
 // Number of items of tag in the document, at most limit (sDataUnpack's counting use).

@@ -22,23 +22,14 @@ FormLayout readLayoutRecord(WorkingDocument& sData, const rtf::RichText& whole) 
   sData.setTextRtf(whole);
   cutItem(sData, 1, kFormTag);
   cutItem(sData, 1, kRecordTag);
-  std::vector<rtf::RichText> fields;
-  const Integer n = iDataExplt(sData, fields);
-  if (n < 4) {
-    throw DataFileError(
-        QStringLiteral("the layout record has %1 field(s); it needs 4 (tab strip height and "
-                       "width, window height and width)")
-            .arg(n));
-  }
+  const std::vector<rtf::RichText> fields =
+      splitRecord(sData, 4, QStringLiteral("layout record"),
+                  QStringLiteral(" (tab strip height and width, window height and width)"));
   FormLayout layout;
-  layout.TabHeight =
-      withContext(QStringLiteral("field 1"), [&] { return fieldInteger(sData, fields[1]); });
-  layout.TabWidth =
-      withContext(QStringLiteral("field 2"), [&] { return fieldInteger(sData, fields[2]); });
-  layout.FormHeight =
-      withContext(QStringLiteral("field 3"), [&] { return fieldInteger(sData, fields[3]); });
-  layout.FormWidth =
-      withContext(QStringLiteral("field 4"), [&] { return fieldInteger(sData, fields[4]); });
+  layout.TabHeight = recordInteger(sData, fields, 1);
+  layout.TabWidth = recordInteger(sData, fields, 2);
+  layout.FormHeight = recordInteger(sData, fields, 3);
+  layout.FormWidth = recordInteger(sData, fields, 4);
   return layout;
 }
 

@@ -12,16 +12,10 @@ namespace {
 constexpr Integer kMaxRecords = 50;
 
 std::vector<rtf::RichText> cutRecordFields(WorkingDocument& sData, const rtf::RichText& section,
-                                           Integer record, const char* recordKind) {
+                                           Integer record, const QString& recordKind) {
   sData.setTextRtf(section);
   cutItem(sData, record, kRecordTag);
-  std::vector<rtf::RichText> fields;
-  const Integer n = iDataExplt(sData, fields);
-  if (n < 4) {
-    throw DataFileError(
-        QStringLiteral("the %1 has %2 field(s); it needs 4").arg(QLatin1String(recordKind)).arg(n));
-  }
-  return fields;
+  return splitRecord(sData, 4, recordKind);
 }
 
 void readVariableRecord(WorkingDocument& sData, PageTables& t, Integer i, Integer j,
@@ -32,12 +26,9 @@ void readVariableRecord(WorkingDocument& sData, PageTables& t, Integer i, Intege
     if (captionLength + 1 > 32767) throw DataFileError(QStringLiteral("the caption is too long"));
     t.MaxCaptionLen = static_cast<Integer>(captionLength + 1);
   }
-  t.VarValue(i, j) = t.VarDefault(i, j) =
-      withContext(QStringLiteral("field 2"), [&] { return fieldSingle(sData, fields[2]); });
-  t.VarUnit(i, j) = t.VarUnitDefault(i, j) =
-      withContext(QStringLiteral("field 3"), [&] { return fieldInteger(sData, fields[3]); });
-  t.VarCheck(i, j) = t.VarCheckDefault(i, j) =
-      withContext(QStringLiteral("field 4"), [&] { return fieldInteger(sData, fields[4]); });
+  t.VarValue(i, j) = t.VarDefault(i, j) = recordSingle(sData, fields, 2);
+  t.VarUnit(i, j) = t.VarUnitDefault(i, j) = recordInteger(sData, fields, 3);
+  t.VarCheck(i, j) = t.VarCheckDefault(i, j) = recordInteger(sData, fields, 4);
   if (t.VarCheck(i, j) == 1 && !found) {
     t.UnknownVar(i) = j;
     found = true;
@@ -46,12 +37,10 @@ void readVariableRecord(WorkingDocument& sData, PageTables& t, Integer i, Intege
 
 void readPageRecord(WorkingDocument& sData, PageTables& t, Integer i,
                     const std::vector<rtf::RichText>& fields) {
-  t.SplitRow(i) =
-      withContext(QStringLiteral("field 1"), [&] { return fieldInteger(sData, fields[1]); });
+  t.SplitRow(i) = recordInteger(sData, fields, 1);
   t.PageTitle(i) = fieldText(sData, fields[2]);
   t.PageCaption(i) = fieldText(sData, fields[3]);
-  t.FocusRow(i) = withContext(QStringLiteral("field 4"),
-                              [&] { return fieldCompleteInteger(sData, fields[4]); });
+  t.FocusRow(i) = recordCompleteInteger(sData, fields, 4);
 }
 
 void readPage(WorkingDocument& sData, PageTables& t, const rtf::RichText& sSysData, Integer i) {
@@ -68,12 +57,13 @@ void readPage(WorkingDocument& sData, PageTables& t, const rtf::RichText& sSysDa
   bool found = false;
   for (Integer j = 1; j <= n - 1; ++j) {
     withContext(numberedPlace("variable record", j), [&] {
-      readVariableRecord(sData, t, i, j, cutRecordFields(sData, section, j, "variable record"),
+      readVariableRecord(sData, t, i, j,
+                         cutRecordFields(sData, section, j, QStringLiteral("variable record")),
                          found);
     });
   }
   withContext(QStringLiteral("page record (record %1)").arg(n), [&] {
-    readPageRecord(sData, t, i, cutRecordFields(sData, section, n, "page record"));
+    readPageRecord(sData, t, i, cutRecordFields(sData, section, n, QStringLiteral("page record")));
   });
 }
 

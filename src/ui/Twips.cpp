@@ -78,27 +78,21 @@ void setTwipsRect(QWidget* control, const QRect& twips) {
 }
 
 void setTwipsLeft(QWidget* control, int left) {
-  QRect r = twipsRect(control);
-  r.moveLeft(left);
-  setTwipsRect(control, r);
+  setTwipsRect(control, twipsRect(control).translated(left - twipsLeft(control), 0));
 }
 
 void setTwipsTop(QWidget* control, int top) {
-  QRect r = twipsRect(control);
-  r.moveTop(top);
-  setTwipsRect(control, r);
+  setTwipsRect(control, twipsRect(control).translated(0, top - twipsTop(control)));
 }
 
 void setTwipsWidth(QWidget* control, int width) {
-  QRect r = twipsRect(control);
-  r.setWidth(width);
-  setTwipsRect(control, r);
+  const QRect r = twipsRect(control);
+  setTwipsRect(control, QRect(r.x(), r.y(), width, r.height()));
 }
 
 void setTwipsHeight(QWidget* control, int height) {
-  QRect r = twipsRect(control);
-  r.setHeight(height);
-  setTwipsRect(control, r);
+  const QRect r = twipsRect(control);
+  setTwipsRect(control, QRect(r.x(), r.y(), r.width(), height));
 }
 
 }  // namespace vantrel::ui
