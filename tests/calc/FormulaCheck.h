@@ -210,17 +210,8 @@ enum class SolveResult {
 };
 
 inline const char* nameOf(SolveResult result) {
-  switch (result) {
-    case SolveResult::Solved:
-      return "solved";
-    case SolveResult::EditOverwritten:
-      return "edit overwritten";
-    case SolveResult::Refused:
-      return "refused";
-    case SolveResult::Broken:
-      return "broken";
-  }
-  return "?";
+  static const char* const names[] = {"solved", "edit overwritten", "refused", "broken"};
+  return names[static_cast<int>(result)];
 }
 
 // `requested` is the new value given to the edited variable; the continuation reaches it to

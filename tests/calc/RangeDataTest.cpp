@@ -31,7 +31,7 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
     std::optional<Single> number;  // numeric types
   };
   const Case cases[] = {
-      // Inclusive and exclusive bounds.
+      // Inclusive and exclusive bounds, reversed bounds (the marks stay where written).
       {"F,0~100", "0", true, " 0", 0},
       {"F,0~100", "100", true, " 100", 100},
       {"F,0~100", "-0.001", false, "-0.001", -0.001f},
@@ -39,24 +39,16 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       {"F,>0~100", "0", false, " 0", 0},
       {"F,>0~1", "1", true, " 1", 1},
       {"F,0~<100", "100", false, " 100", 100},
-      {"F,0~<100", "99.99", true, " 99.99", 99.99f},
-      {"F,>0~<1", "0.5", true, " 0.5", 0.5f},
       {"F,>0~<1", "1", false, " 1", 1},
-      // Reversed bounds are exchanged; the marks stay where written (lower exclusive here).
       {"F,100~0", "50", true, " 50", 50},
-      {"F,100~0", "-1", false, "-1", -1},
       {"F,>10~0", "0", false, " 0", 0},
-      {"F,>10~0", "10", true, " 10", 10},
-      {"F,-10~-1", "-5", true, "-5", -5},
       // Integers: the integer part toward minus infinity is checked and shown.
       {"I,1~10", "10.7", true, " 10", 10},
       {"I,1~10", "0.9", false, " 0", 0},
       {"I,1~10,20", "20.5", true, " 20", 20},
-      {"I,1~10,20", "15", false, " 15", 15},
       {"I,*", "-2.5", true, "-3", -3},
-      // Single values, anything, the type alone, the lone question mark.
+      // Single values, anything, the type alone, the question mark, the leading-number rule.
       {"F,1,2,5", "2", true, " 2", 2},
-      {"F,1,2,5", "5", true, " 5", 5},
       {"F,1,2,5", "1.5", false, " 1.5", 1.5f},
       {"F,*", "abc", true, " 0", 0},
       {"F, * ,1", "1E30", true, " 1E+30", 1e30f},
@@ -64,8 +56,8 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       {"F", "1", false, " 1", 1},
       {"F,5~10,?", "0", true, " 0", 0},
       {"f,0~1", "12.5 mm", false, " 12.5", 12.5f},
-      {"F,0~100", "12.5 mm", true, " 12.5", 12.5f},
-      // Text types.
+      // Text types: trimmed and upper-cased entries; items are not trimmed; options match by
+      // their first letter, the later one winning; other types accept only ranges and "*".
       {"S,YES,NO", "yes", true, "YES", {}},
       {"S,YES,NO", " no ", true, "NO", {}},
       {"S,YES,NO", "Y", false, "Y", {}},
@@ -77,16 +69,12 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       {"T,A~C", "b", true, "B", {}},
       {"T,A~C", "D", false, "D", {}},
       {"T,ABC", "ABC", false, "ABC", {}},
-      {"T,*", "anything", true, "ANYTHING", {}},
       // Ten of each is the limit; more, or a number beyond a Single, refuses everything.
       {"F,1,2,3,4,5,6,7,8,9,10", "10", true, " 10", 10},
       {"F,1,2,3,4,5,6,7,8,9,10,11", "1", false, " 1", 1},
-      {"F,*,1,2,3,4,5,6,7,8,9,10,11", "1", false, " 1", 1},
       {"F,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1", "1", true, " 1", 1},
       {"F,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1,0~1", "1", false, " 1", 1},
-      {"F,0~1E39", "1", false, " 1", 1},
-      {"F,1E39", "1", false, " 1", 1},
-      {"S,A~B,A~B,A~B,A~B,A~B,A~B,A~B,A~B,A~B,A~B,A~B", "A", false, "A", {}},
+      {"F,1E39,1", "1", false, " 1", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE((c.expression + " <- " + c.entry).toStdString());
@@ -122,20 +110,11 @@ TEST(RoundSignificant, RoundsToTheGivenDigits) {
     Single value;
     Integer digits;
     Single expected;
-  } cases[] = {{1234, 2, 1200},
-               {0.01567f, 2, 0.016f},
-               {0, 2, 0},
-               {1, 2, 1},
-               {9.96f, 2, 10},
-               {100, 2, 100},
-               {1000, 2, 1000},
-               {123456, 3, 123000},
-               {-1234, 2, -1200},
-               {0.000123456f, 1, 1e-4f},
-               {3.5e-7f, 2, 3.5e-7f},
-               {FLT_MAX, 2, 3.4e38f},
-               {1e-45f, 2, 1.4e-45f},
-               {0.5f, 2, 0.5f}};
+  } cases[] = {
+      {1234, 2, 1200},       {0.01567f, 2, 0.016f}, {0, 2, 0},         {9.96f, 2, 10},
+      {100, 2, 100},         {1000, 2, 1000},       {-1234, 2, -1200}, {0.5f, 2, 0.5f},
+      {FLT_MAX, 2, 3.4e38f}, {1e-45f, 2, 1.4e-45f},
+  };
   for (const auto& c : cases)
     EXPECT_FLOAT_EQ(RoundSignificant(c.value, c.digits), c.expected) << c.value;
   EXPECT_THROW(RoundSignificant(FLT_MAX, 4), numtext::NumberError);
@@ -156,7 +135,6 @@ TEST(RangeToDisplay, ConvertsEveryBoundToTwoDigits) {
       {"F, * ,3", 1000, "F, * , 3000"},
       {"S,YES,NO", 2, ""},
       {"F,-5~5", 1000, "F,-5000~ 5000"},
-      {"F,-0.01567", 1, "F,-0.01567"},
       {"F,-0.01567", 2, "F,-0.031"},
       {"F", 1000, "F, 0"},
       {"F,0~1E39", 1000, "F, 0~ 3.4E+38"},
@@ -183,8 +161,6 @@ TEST(RangeMessage, TextsCharacterForCharacter) {
        QString("L en gth= out of Range!") + kCr + "Accepted range is: 0 to  less than 100m",
        "L en gth="},
       {"F,?,0~1", "x", "", QString("x out of Range!") + kCr + "Accepted range is: 0 to 1", "x"},
-      {"F,??,,1", "x", "", QString("x out of Range!") + kCr + "Accepted range is: 1", "x"},
-      {"F,0~1,?", "x", "", QString("x out of Range!") + kCr + "Accepted range is: 0 to 1", "x"},
       {"F,0~1,?x,7", "x", "", QString("x out of Range!") + kCr + "Accepted range is: 0 to 1", "x"},
       {"F,0~1,?,5", "x", "", QString("x out of Range!") + kCr + "Accepted range is: 0 to 1 or  5",
        "x"},
@@ -206,25 +182,21 @@ TEST(RangeData, OddExpressionsNeverFail) {
   const QString alphabet = "FISOT,,,~~<>*?0123456789.-+Ee \t";
   const Single factors[] = {1, 1000, 0.001f, -2, 0, FLT_MAX, 1e-45f};
   std::mt19937 random(7);
-  std::uniform_int_distribution<int> length(0, 40);
-  std::uniform_int_distribution<qsizetype> letter(0, alphabet.size() - 1);
   const auto randomText = [&] {
     QString text;
-    for (int n = length(random); n > 0; --n)
-      text += alphabet.at(letter(random));
+    for (int n = random() % 40; n > 0; --n)
+      text += alphabet.at(random() % alphabet.size());
     return text;
   };
-  for (int round = 0; round < 20000; ++round) {
-    const QString expression = randomText();
-    QString forCheck = expression, entry = randomText(), text;
+  for (int round = 0; round < 3000; ++round) {
+    QString expression = randomText(), forDisplay = expression, entry = randomText(), text;
     Single number = 0;
-    ASSERT_NO_THROW(CheckRange(forCheck, entry, number, text)) << expression.toStdString();
-    QString forDisplay = expression;
-    QString shown;
-    ASSERT_NO_THROW(shown = RangeToDisplay(forDisplay, factors[round % std::size(factors)]))
-        << expression.toStdString();
+    SCOPED_TRACE(expression.toStdString());
+    ASSERT_NO_THROW(CheckRange(expression, entry, number, text));
     QString caption = "&Value =";
-    ASSERT_TRUE(RangeMessage(shown, caption, "m").startsWith(" Value   out of Range!"));
+    ASSERT_NO_THROW(
+        EXPECT_TRUE(RangeMessage(RangeToDisplay(forDisplay, factors[round % 7]), caption, "m")
+                        .startsWith(" Value   out of Range!")));
   }
 }
 
