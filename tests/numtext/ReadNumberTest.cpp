@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "numtext/NumberText.h"
@@ -16,7 +16,9 @@ namespace {
 template <typename F>
 std::string outcome(F&& convert) {
   try {
-    return QString::number(convert(), 'g', 17).toStdString();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", static_cast<double>(convert()));
+    return text;  // "-0" for a negative zero
   } catch (const NumberError& e) {
     return e.kind() == NumberError::Kind::Overflow ? "overflow" : "mismatch";
   }
@@ -74,7 +76,7 @@ TEST(LeadingNumber, ReadsTheLongestNumberPrefix) {
   for (const ReadRow& row : rows) {
     SCOPED_TRACE(QString::fromUtf16(row.text).toStdString());
     EXPECT_EQ(outcome([&] { return leadingSingle(row.text); }),
-              outcome([&] { return static_cast<float>(row.value); }));  // "-0" for -0
+              outcome([&] { return static_cast<float>(row.value); }));
     EXPECT_EQ(leadingDouble(row.text), row.value);
   }
 }
@@ -153,19 +155,6 @@ TEST(IntegerFromText, LeadingAndCompleteReading) {
     SCOPED_TRACE(QString::fromUtf16(row.text).toStdString());
     EXPECT_EQ(outcome([&] { return leadingInteger(row.text); }), row.leading);
     EXPECT_EQ(outcome([&] { return completeInteger(row.text); }), row.complete);
-  }
-}
-
-// Short texts: a double holds them closely enough that rounding it agrees with the exact value.
-TEST(LeadingNumber, IntegerAgreesWithRoundingTheDoubleForShortTexts) {
-  std::mt19937 rng(20240611);
-  for (int i = 0; i < 5000; ++i) {
-    const std::string text = (rng() % 2 ? "-" : "") + std::to_string(rng() % 1000000000) + "E" +
-                             std::to_string(static_cast<int>(rng() % 10) - 6);
-    const QString qtext = QString::fromStdString(text);
-    const std::string expected = outcome([&] { return roundToInteger(leadingDouble(qtext)); });
-    ASSERT_EQ(outcome([&] { return leadingInteger(qtext); }), expected) << text;
-    ASSERT_EQ(outcome([&] { return completeInteger(qtext); }), expected) << text;
   }
 }
 
