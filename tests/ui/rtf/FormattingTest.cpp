@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 struct Expect {
   const char* file;
   const char16_t* word;
-  const char* spec;
+  const char* wanted;
   int offset = 0;   // the checked characters start this far into the word
   int length = -1;  // and are this many (-1: to the end of the word)
 };
@@ -82,14 +82,14 @@ TEST_P(WordFormat, ArrivesAndSurvivesCuts) {
   const int from = at + e.offset;
   const int length = e.length < 0 ? static_cast<int>(word.size()) - e.offset : e.length;
   const std::string format = formatOf(doc.document(), from, length);
-  const std::string have = ", " + format + ",", spec = e.spec + std::string(", ");
-  for (size_t pos = 0, next; (next = spec.find(", ", pos)) != std::string::npos; pos = next + 2) {
-    const bool absent = spec[pos] == '!';
-    const std::string name = spec.substr(pos + absent, next - pos - absent);
+  const std::string have = ", " + format + ",", wanted = e.wanted + std::string(", ");
+  for (size_t pos = 0, next; (next = wanted.find(", ", pos)) != std::string::npos; pos = next + 2) {
+    const bool absent = wanted[pos] == '!';
+    const std::string name = wanted.substr(pos + absent, next - pos - absent);
     const bool found =
         have.find(", " + name + ",") != std::string::npos ||
         (name.find('=') == std::string::npos && have.find(", " + name + "=") != std::string::npos);
-    EXPECT_NE(found, absent) << spec.substr(pos, next - pos) << " in {" << format << "}";
+    EXPECT_NE(found, absent) << wanted.substr(pos, next - pos) << " in {" << format << "}";
   }
   // Cut exactly the characters, then with neighbours (a bound inside CR LF moves past it).
   for (int margin : {0, 1, 5}) {
