@@ -149,7 +149,6 @@ void frmPageData::placeWindow() {
 }
 
 void frmPageData::btnExit_Click() {
-  services_.positions.read();
   ui::WindowPosition position;
   try {
     position.left = numtext::roundToInteger(ui::pixelsToTwipsX(pos().x(), this));
