@@ -1,7 +1,7 @@
 # Helpers that keep the per-folder CMake files short.
 
 # vantrel_library(<name> SOURCES ... LIBS ...): a static library whose headers are
-# included relative to src/ ("numtext/NumberText.h").
+# included relative to src/ ("numtext/NumberReading.h").
 function(vantrel_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})

@@ -30,7 +30,7 @@ class Silent : public calc::CalcUi, public LoadView, public TabStrip {
 const PageTables& shippedTables() {
   static const PageTables tables = [] {
     PageTables t;
-    WorkingDocument doc;
+    rtf::WorkingDocument doc;
     Silent silent;
     ReadSystemData(doc, t, QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"), silent);
     return t;

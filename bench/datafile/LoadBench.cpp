@@ -36,7 +36,7 @@ class SilentView : public LoadView {
 };
 
 void load(const QString& path) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   PageTables tables;
   SilentView view;
   ReadSystemData(doc, tables, path, view);

@@ -7,7 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
 
 namespace {
 

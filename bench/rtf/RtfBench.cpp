@@ -1,7 +1,7 @@
 // The RTF engine on a data file of the largest size the program accepts: about 32 000
 // characters of plain text, saved the way a word processor saves it.
 
-#include "ui/rtf/RichText.h"
+#include "rtf/RichText.h"
 
 #include <benchmark/benchmark.h>
 

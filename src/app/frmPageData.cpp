@@ -13,6 +13,7 @@
 #include "app/LoadScreen.h"
 #include "datafile/DataFileError.h"
 #include "datafile/LoadSequence.h"
+#include "numtext/NumberReading.h"
 #include "pages/PageBuilder.h"
 #include "ui/Dialogs.h"
 #include "ui/ProgramEnd.h"
@@ -92,7 +93,7 @@ bool frmPageData::LoadSystemData() {
   LoadScreen screen(splash_, *TabStrip_,
                     [this](const datafile::FormLayout& layout) { applyLayout(layout); });
   try {
-    datafile::ReadSystemData(rTxtTips_->document(), form_->tables, path, screen);
+    datafile::ReadSystemData(sData_, form_->tables, path, screen);
   } catch (const datafile::DataFileError& error) {
     QString text = QStringLiteral("System Data File is damaged !\r") + error.problem();
     if (!error.location().isEmpty()) text += QStringLiteral("\rAt: ") + error.location();

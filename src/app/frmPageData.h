@@ -9,6 +9,7 @@
 #include "app/frmSplash.h"
 #include "common/ProgramWide.h"
 #include "pages/PageDataForm.h"
+#include "rtf/WorkingDocument.h"
 
 class QLabel;
 class QListWidget;
@@ -70,6 +71,7 @@ class frmPageData : public QWidget {
   QWidget* pageArea_;
   QStatusBar* StatusBar_;
   QLabel* statusPanel_;
+  rtf::WorkingDocument sData_;  // the working document that the loaders cut the file with
   ui::RichTextBox* rTxtTips_;
   QListWidget* lstUnit_;
   std::unique_ptr<pages::PageDataForm> form_;

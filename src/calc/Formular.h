@@ -8,7 +8,7 @@
 
 #include "calc/CalcUi.h"
 #include "common/OneBased.h"
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
 
 namespace vantrel::calc {
 

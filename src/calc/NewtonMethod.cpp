@@ -6,6 +6,7 @@
 
 #include "calc/Formular.h"
 #include "calc/SingleValue.h"
+#include "numtext/NumberFormat.h"
 
 namespace vantrel::calc {
 namespace {

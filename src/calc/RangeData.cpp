@@ -7,6 +7,8 @@
 #include <string>
 
 #include "calc/SingleValue.h"
+#include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
 
 namespace vantrel::calc {
 namespace {

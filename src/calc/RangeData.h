@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
 
 namespace vantrel::calc {
 

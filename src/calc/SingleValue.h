@@ -8,7 +8,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
 
 namespace vantrel::calc {
 

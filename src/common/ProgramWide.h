@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
 
 namespace vantrel {
 

@@ -14,19 +14,20 @@ namespace {
 
 constexpr Integer kMaxUnits = 50;
 
-rtf::RichText cutUnitSection(WorkingDocument& sData, const rtf::RichText& sSysData, Integer page) {
+rtf::RichText cutUnitSection(rtf::WorkingDocument& sData, const rtf::RichText& sSysData,
+                             Integer page) {
   sData.setTextRtf(sSysData);
   cutItem(sData, page, kUnitTag);
   return sData.textRtf();
 }
 
-rtf::RichText cutRow(WorkingDocument& sData, const rtf::RichText& unitSection, Integer var) {
+rtf::RichText cutRow(rtf::WorkingDocument& sData, const rtf::RichText& unitSection, Integer var) {
   sData.setTextRtf(unitSection);
   cutItem(sData, var, kRowTag);
   return sData.textRtf();
 }
 
-void readUnitItem(WorkingDocument& sData, PageTables& t, const rtf::RichText& row, Integer i,
+void readUnitItem(rtf::WorkingDocument& sData, PageTables& t, const rtf::RichText& row, Integer i,
                   Integer j, Integer k) {
   sData.setTextRtf(row);
   cutItem(sData, k, kUnitItemTag);
@@ -39,7 +40,7 @@ void readUnitItem(WorkingDocument& sData, PageTables& t, const rtf::RichText& ro
 
 }  // namespace
 
-void GetLabelData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData) {
+void GetLabelData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData) {
   const Integer pages = tables.PageCount;
   Array2<Integer> count(pages, tables.MaxVarCount);
   Integer umax = 0;

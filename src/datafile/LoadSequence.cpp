@@ -2,7 +2,7 @@
 
 namespace vantrel::datafile {
 
-void ReadSystemData(WorkingDocument& sData, PageTables& tables, const QString& path,
+void ReadSystemData(rtf::WorkingDocument& sData, PageTables& tables, const QString& path,
                     LoadView& view) {
   view.setProgress(5);
   const rtf::RichText whole = sGetPagePara(sData, tables, path);

@@ -20,7 +20,7 @@ class LoadView {
 // Reads the data file at path into tables: sGetPagePara, allocation, GetSystemPara, SetUpPage,
 // GetRangeData, GetLabelData, GetTipsData and the table check, advancing the progress from
 // 5 to 100. Throws DataFileError for a malformed file.
-void ReadSystemData(WorkingDocument& sData, PageTables& tables, const QString& path,
+void ReadSystemData(rtf::WorkingDocument& sData, PageTables& tables, const QString& path,
                     LoadView& view);
 
 }  // namespace vantrel::datafile

@@ -8,7 +8,7 @@
 #include "common/ProgramWide.h"
 #include "datafile/PageTables.h"
 #include "datafile/TabStrip.h"
-#include "datafile/WorkingDocument.h"
+#include "rtf/WorkingDocument.h"
 
 namespace vantrel::datafile {
 
@@ -19,18 +19,18 @@ QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& pr
 
 // Loads the file, counts the pages (PageCount) and the most records of a page (MaxVarCount) and
 // reads the layout record into tables.Layout. Returns the whole file as rich text.
-rtf::RichText sGetPagePara(WorkingDocument& sData, PageTables& tables, const QString& sFile);
+rtf::RichText sGetPagePara(rtf::WorkingDocument& sData, PageTables& tables, const QString& sFile);
 
 // Variable and page records of every page's "\SYSTEM/" section; MaxCaptionLen.
-void GetSystemPara(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData);
+void GetSystemPara(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData);
 // One tab per page, captioned PageCaption, with the text after ":-" of PageTitle as tooltip.
 void SetUpPage(const PageTables& tables, TabStrip& tabStrip);
 // Every variable's accepted-range expression from the page's "\Range/" section.
-void GetRangeData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData);
+void GetRangeData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData);
 // The unit rows of every page's "\UNIT/" section: UnitName, UnitFormat, UnitFactor.
-void GetLabelData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData);
+void GetLabelData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData);
 // Every page's "\Tips/" section, and the tip timing.
-void GetTipsData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData);
+void GetTipsData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData);
 
 // Checks what the window relies on later: every default unit lies in its variable's unit list
 // and every focus row on its page. Throws DataFileError.

@@ -7,8 +7,8 @@
 #include <QString>
 
 #include "common/OneBased.h"
-#include "numtext/NumberText.h"
-#include "ui/rtf/RichText.h"
+#include "numtext/NumberTypes.h"
+#include "rtf/RichText.h"
 
 namespace vantrel::datafile {
 

@@ -18,7 +18,7 @@ void SetUpPage(const PageTables& tables, TabStrip& tabStrip) {
   }
 }
 
-void GetRangeData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData) {
+void GetRangeData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData) {
   for (Integer i = 1; i <= tables.PageCount; ++i) {
     withContext(pagePlace(i, kRangeTag), [&] {
       sData.setTextRtf(sFileData);
@@ -35,7 +35,7 @@ void GetRangeData(WorkingDocument& sData, PageTables& tables, const rtf::RichTex
   }
 }
 
-void GetTipsData(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData) {
+void GetTipsData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData) {
   for (Integer i = 1; i <= tables.PageCount; ++i) {
     withContext(pagePlace(i, kTipsTag), [&] {
       sData.setTextRtf(sFileData);

@@ -1,6 +1,7 @@
 #include "datafile/RecordPrimitives.h"
 
 #include "datafile/DataFileError.h"
+#include "numtext/NumberReading.h"
 
 namespace vantrel::datafile {
 
@@ -20,7 +21,7 @@ void checkMarkerPosition(int position, const QString& tag) {
 }
 
 template <typename Number>
-Number convertField(WorkingDocument& sData, const rtf::RichText& field,
+Number convertField(rtf::WorkingDocument& sData, const rtf::RichText& field,
                     Number (*convert)(QStringView)) {
   const QString text = fieldText(sData, field);
   try {
@@ -34,15 +35,15 @@ Number convertField(WorkingDocument& sData, const rtf::RichText& field,
 }
 
 template <typename Number>
-Number recordNumber(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k,
-                    Number (*read)(WorkingDocument&, const rtf::RichText&)) {
+Number recordNumber(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k,
+                    Number (*read)(rtf::WorkingDocument&, const rtf::RichText&)) {
   return withContext(QStringLiteral("field %1").arg(k),
                      [&] { return read(sData, fields.at(static_cast<std::size_t>(k))); });
 }
 
 }  // namespace
 
-QString sDataUnpack(WorkingDocument& sData, Integer& iItemNo, const QString& sTag) {
+QString sDataUnpack(rtf::WorkingDocument& sData, Integer& iItemNo, const QString& sTag) {
   int start = 0;
   Integer count = 0;
   bool lastFound = false;
@@ -79,7 +80,7 @@ QString sDataUnpack(WorkingDocument& sData, Integer& iItemNo, const QString& sTa
   return result;
 }
 
-Integer iDataExplt(WorkingDocument& sData, std::vector<rtf::RichText>& aData) {
+Integer iDataExplt(rtf::WorkingDocument& sData, std::vector<rtf::RichText>& aData) {
   const QString& text = sData.text();
   const int n = static_cast<int>(text.count(QLatin1Char(','))) + 1;
   if (n > 32767) throw DataFileError(QStringLiteral("a record has more than 32767 fields"));
@@ -94,25 +95,25 @@ Integer iDataExplt(WorkingDocument& sData, std::vector<rtf::RichText>& aData) {
   return static_cast<Integer>(n);
 }
 
-QString fieldText(WorkingDocument& sData, const rtf::RichText& field) {
+QString fieldText(rtf::WorkingDocument& sData, const rtf::RichText& field) {
   sData.setTextRtf(field);
   return sData.text();
 }
 
-Single fieldSingle(WorkingDocument& sData, const rtf::RichText& field) {
+Single fieldSingle(rtf::WorkingDocument& sData, const rtf::RichText& field) {
   return convertField<Single>(sData, field, &numtext::leadingSingle);
 }
 
-Integer fieldInteger(WorkingDocument& sData, const rtf::RichText& field) {
+Integer fieldInteger(rtf::WorkingDocument& sData, const rtf::RichText& field) {
   return convertField<Integer>(sData, field, &numtext::leadingInteger);
 }
 
-Integer fieldCompleteInteger(WorkingDocument& sData, const rtf::RichText& field) {
+Integer fieldCompleteInteger(rtf::WorkingDocument& sData, const rtf::RichText& field) {
   return convertField<Integer>(sData, field, &numtext::completeInteger);
 }
 
-std::vector<rtf::RichText> splitRecord(WorkingDocument& sData, Integer minimum, const QString& what,
-                                       const QString& needs) {
+std::vector<rtf::RichText> splitRecord(rtf::WorkingDocument& sData, Integer minimum,
+                                       const QString& what, const QString& needs) {
   std::vector<rtf::RichText> fields;
   const Integer n = iDataExplt(sData, fields);
   if (n < minimum) {
@@ -125,24 +126,25 @@ std::vector<rtf::RichText> splitRecord(WorkingDocument& sData, Integer minimum, 
   return fields;
 }
 
-Single recordSingle(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k) {
+Single recordSingle(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k) {
   return recordNumber<Single>(sData, fields, k, &fieldSingle);
 }
 
-Integer recordInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k) {
+Integer recordInteger(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
+                      int k) {
   return recordNumber<Integer>(sData, fields, k, &fieldInteger);
 }
 
-Integer recordCompleteInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
+Integer recordCompleteInteger(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
                               int k) {
   return recordNumber<Integer>(sData, fields, k, &fieldCompleteInteger);
 }
 
-void cutItem(WorkingDocument& sData, Integer itemNo, const QString& tag) {
+void cutItem(rtf::WorkingDocument& sData, Integer itemNo, const QString& tag) {
   sDataUnpack(sData, itemNo, tag);
 }
 
-Integer countItems(WorkingDocument& sData, Integer limit, const QString& tag) {
+Integer countItems(rtf::WorkingDocument& sData, Integer limit, const QString& tag) {
   sDataUnpack(sData, limit, tag);
   return limit;
 }

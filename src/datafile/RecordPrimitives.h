@@ -6,8 +6,8 @@
 #include <QString>
 #include <vector>
 
-#include "datafile/WorkingDocument.h"
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
+#include "rtf/WorkingDocument.h"
 
 namespace vantrel::datafile {
 
@@ -19,34 +19,34 @@ constexpr int kLastMarkerPosition = 32767;
 // iItemNo to the number of items found and leaves the last item found (empty when none). One line
 // break directly after the opening marker is dropped. Throws DataFileError for a missing closing
 // marker or a marker beyond position 32767.
-QString sDataUnpack(WorkingDocument& sData, Integer& iItemNo, const QString& sTag);
+QString sDataUnpack(rtf::WorkingDocument& sData, Integer& iItemNo, const QString& sTag);
 
 // Splits the document at its commas: aData becomes 0 ... n with the fields' rich text in
 // 1 ... n (element 0 stays empty). Returns n.
-Integer iDataExplt(WorkingDocument& sData, std::vector<rtf::RichText>& aData);
+Integer iDataExplt(rtf::WorkingDocument& sData, std::vector<rtf::RichText>& aData);
 
 // A field is read by loading its rich text into the working document and taking the plain text.
-QString fieldText(WorkingDocument& sData, const rtf::RichText& field);
+QString fieldText(rtf::WorkingDocument& sData, const rtf::RichText& field);
 // The field's number by the leading-number rule. Throws DataFileError when it does not fit.
-Single fieldSingle(WorkingDocument& sData, const rtf::RichText& field);
-Integer fieldInteger(WorkingDocument& sData, const rtf::RichText& field);
+Single fieldSingle(rtf::WorkingDocument& sData, const rtf::RichText& field);
+Integer fieldInteger(rtf::WorkingDocument& sData, const rtf::RichText& field);
 // The field's whole text as one number, rounded to an Integer. Throws DataFileError when the
 // text is not a number or does not fit.
-Integer fieldCompleteInteger(WorkingDocument& sData, const rtf::RichText& field);
+Integer fieldCompleteInteger(rtf::WorkingDocument& sData, const rtf::RichText& field);
 
 // Splits the document into its fields (iDataExplt). A record of fewer than `minimum` fields is
 // malformed: "the <what> has n field(s); it needs <minimum><needs>".
-std::vector<rtf::RichText> splitRecord(WorkingDocument& sData, Integer minimum, const QString& what,
-                                       const QString& needs = QString());
+std::vector<rtf::RichText> splitRecord(rtf::WorkingDocument& sData, Integer minimum,
+                                       const QString& what, const QString& needs = QString());
 // Field k of a split record as a number, with "field k" as the place of an error.
-Single recordSingle(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
-Integer recordInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
-Integer recordCompleteInteger(WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
+Single recordSingle(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
+Integer recordInteger(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k);
+Integer recordCompleteInteger(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields,
                               int k);
 
 // Cuts item itemNo of tag out of the document (sDataUnpack for one item, result ignored).
-void cutItem(WorkingDocument& sData, Integer itemNo, const QString& tag);
+void cutItem(rtf::WorkingDocument& sData, Integer itemNo, const QString& tag);
 // Number of items of tag in the document, at most limit (sDataUnpack's counting use).
-Integer countItems(WorkingDocument& sData, Integer limit, const QString& tag);
+Integer countItems(rtf::WorkingDocument& sData, Integer limit, const QString& tag);
 
 }  // namespace vantrel::datafile

@@ -18,7 +18,7 @@ constexpr Integer kMaxRecords = 50;
 // The solver keeps 10 values of a page: 9 variables and the page record's slot.
 constexpr Integer kMaxUsableRecords = 10;
 
-FormLayout readLayoutRecord(WorkingDocument& sData, const rtf::RichText& whole) {
+FormLayout readLayoutRecord(rtf::WorkingDocument& sData, const rtf::RichText& whole) {
   sData.setTextRtf(whole);
   cutItem(sData, 1, kFormTag);
   cutItem(sData, 1, kRecordTag);
@@ -44,8 +44,12 @@ QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& pr
   return QString();
 }
 
-rtf::RichText sGetPagePara(WorkingDocument& sData, PageTables& tables, const QString& sFile) {
-  sData.loadFile(sFile);
+rtf::RichText sGetPagePara(rtf::WorkingDocument& sData, PageTables& tables, const QString& sFile) {
+  try {
+    sData.loadFile(sFile);
+  } catch (const rtf::RtfError& error) {
+    throw DataFileError(QString::fromStdString(error.what()));
+  }
   const rtf::RichText whole = sData.textRtf();
 
   tables.PageCount = countItems(sData, kMaxPages, kSystemTag);

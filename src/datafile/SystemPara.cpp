@@ -11,14 +11,15 @@ namespace {
 
 constexpr Integer kMaxRecords = 50;
 
-std::vector<rtf::RichText> cutRecordFields(WorkingDocument& sData, const rtf::RichText& section,
-                                           Integer record, const QString& recordKind) {
+std::vector<rtf::RichText> cutRecordFields(rtf::WorkingDocument& sData,
+                                           const rtf::RichText& section, Integer record,
+                                           const QString& recordKind) {
   sData.setTextRtf(section);
   cutItem(sData, record, kRecordTag);
   return splitRecord(sData, 4, recordKind);
 }
 
-void readVariableRecord(WorkingDocument& sData, PageTables& t, Integer i, Integer j,
+void readVariableRecord(rtf::WorkingDocument& sData, PageTables& t, Integer i, Integer j,
                         const std::vector<rtf::RichText>& fields, bool& found) {
   t.VarCaptionRTF(i, j) = fields[1];
   const int captionLength = fieldText(sData, fields[1]).size();
@@ -35,7 +36,7 @@ void readVariableRecord(WorkingDocument& sData, PageTables& t, Integer i, Intege
   }
 }
 
-void readPageRecord(WorkingDocument& sData, PageTables& t, Integer i,
+void readPageRecord(rtf::WorkingDocument& sData, PageTables& t, Integer i,
                     const std::vector<rtf::RichText>& fields) {
   t.SplitRow(i) = recordInteger(sData, fields, 1);
   t.PageTitle(i) = fieldText(sData, fields[2]);
@@ -43,7 +44,8 @@ void readPageRecord(WorkingDocument& sData, PageTables& t, Integer i,
   t.FocusRow(i) = recordCompleteInteger(sData, fields, 4);
 }
 
-void readPage(WorkingDocument& sData, PageTables& t, const rtf::RichText& sSysData, Integer i) {
+void readPage(rtf::WorkingDocument& sData, PageTables& t, const rtf::RichText& sSysData,
+              Integer i) {
   sData.setTextRtf(sSysData);
   cutItem(sData, i, kSystemTag);
   const rtf::RichText section = sData.textRtf();
@@ -69,7 +71,7 @@ void readPage(WorkingDocument& sData, PageTables& t, const rtf::RichText& sSysDa
 
 }  // namespace
 
-void GetSystemPara(WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData) {
+void GetSystemPara(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sSysData) {
   for (Integer i = 1; i <= tables.PageCount; ++i) {
     withContext(pagePlace(i, kSystemTag), [&] { readPage(sData, tables, sSysData, i); });
   }

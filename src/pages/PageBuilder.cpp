@@ -8,6 +8,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
 #include "ui/Twips.h"
 
 namespace vantrel::pages {

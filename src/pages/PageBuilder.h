@@ -2,7 +2,7 @@
 // Building the rows of a page from the page tables, removing them again, and writing the values
 // and unit names into them.
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberTypes.h"
 #include "pages/PageDataForm.h"
 
 namespace vantrel::pages {

@@ -1,7 +1,5 @@
 #include "ui/RichTextBox.h"
 
-#include "ui/rtf/RichTextRender.h"
-
 namespace vantrel::ui {
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
@@ -13,10 +11,6 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   font.setPointSizeF(9.75);
   setFont(font);
   hide();
-}
-
-void RichTextBox::render() {
-  rtf::renderRichText(document_.textRtf(), *QTextEdit::document(), font());
 }
 
 }  // namespace vantrel::ui

@@ -1,10 +1,8 @@
 #pragma once
-// The rich-text box: a working document that the loaders cut the data file with, and that shows
-// its content as formatted text when it is used as the tip box.
+// The tip box: a read-only rich-text box with a thin frame and no scroll bars. Text that names no
+// font is shown in the box's own font, Courier New at 9.75 points.
 
 #include <QTextEdit>
-
-#include "datafile/WorkingDocument.h"
 
 namespace vantrel::ui {
 
@@ -13,14 +11,6 @@ class RichTextBox : public QTextEdit {
 
  public:
   explicit RichTextBox(QWidget* parent = nullptr);
-
-  datafile::WorkingDocument& document() { return document_; }
-  const datafile::WorkingDocument& document() const { return document_; }
-  // Shows the working document's current content, formatted.
-  void render();
-
- private:
-  datafile::WorkingDocument document_;
 };
 
 }  // namespace vantrel::ui

@@ -9,12 +9,12 @@ namespace {
 const QString kLeftKey = QStringLiteral("Window/WinLeft");
 const QString kTopKey = QStringLiteral("Window/WinTop");
 
-Integer readInteger(const QSettings& settings, const QString& key) {
+std::int16_t readInteger(const QSettings& settings, const QString& key) {
   bool ok = false;
   const int value = settings.value(key, 0).toInt(&ok);
   // A damaged or hand-edited entry counts as no stored position.
   if (!ok || value < -32768 || value > 32767) return 0;
-  return static_cast<Integer>(value);
+  return static_cast<std::int16_t>(value);
 }
 
 }  // namespace

@@ -2,13 +2,13 @@
 // The settings store that keeps the main window's last position between runs, in twips. A first
 // run reads 0 for both.
 
-#include "numtext/NumberText.h"
+#include <cstdint>
 
 namespace vantrel::ui {
 
 struct WindowPosition {
-  Integer left = 0;
-  Integer top = 0;
+  std::int16_t left = 0;
+  std::int16_t top = 0;
 };
 
 class WindowPositionStore {

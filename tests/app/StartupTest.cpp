@@ -12,7 +12,7 @@
 
 #include "app/WindowFixture.h"
 #include "datafile/LoaderFixture.h"
-#include "numtext/NumberText.h"
+#include "numtext/NumberReading.h"
 #include "ui/Twips.h"
 
 namespace vantrel::app {

@@ -19,7 +19,7 @@ struct ShippedPage {
 
 std::vector<ShippedPage> shippedPages() {
   vantrel::testing::LoadResult r;
-  datafile::WorkingDocument doc;
+  rtf::WorkingDocument doc;
   datafile::ReadSystemData(doc, r.tables, QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"),
                            r.view);
   std::vector<ShippedPage> pages;

@@ -71,7 +71,7 @@ struct LoadResult {
 inline void loadText(const QString& text, LoadResult& result) {
   TempFolder folder;
   const QString path = folder.write("Vantrel.rtf", rtfFromPlain(text));
-  datafile::WorkingDocument doc;
+  rtf::WorkingDocument doc;
   datafile::ReadSystemData(doc, result.tables, path, result.view);
 }
 

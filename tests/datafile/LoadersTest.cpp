@@ -240,7 +240,7 @@ TEST(Loaders, AFileThatIsNotRtfIsRefused) {
   const QString path = folder.write("Vantrel.rtf", "plain text, not rich text");
   PageTables tables;
   testing::RecordingLoadView view;
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   try {
     ReadSystemData(doc, tables, path, view);
     FAIL() << "loaded";

@@ -10,8 +10,8 @@
 namespace vantrel::datafile {
 namespace {
 
-WorkingDocument documentOf(const QString& plain) {
-  WorkingDocument doc;
+rtf::WorkingDocument documentOf(const QString& plain) {
+  rtf::WorkingDocument doc;
   doc.setTextRtf(rtf::RichText::fromRtf(testing::rtfFromPlain(plain)));
   return doc;
 }
@@ -30,7 +30,7 @@ class UnpackTest : public ::testing::TestWithParam<UnpackCase> {};
 
 TEST_P(UnpackTest, CutsTheItem) {
   const UnpackCase& c = GetParam();
-  WorkingDocument doc = documentOf(c.text);
+  rtf::WorkingDocument doc = documentOf(c.text);
   Integer item = c.item;
   EXPECT_EQ(sDataUnpack(doc, item, c.tag), c.expectedResult);
   EXPECT_EQ(item, c.expectedCount);
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Unpack, KeepsTheFormattingOfTheItem) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   doc.setTextRtf(
       rtf::RichText::fromRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 #{\\b bold}, "
                              "plain#}"));
@@ -70,13 +70,13 @@ TEST(Unpack, KeepsTheFormattingOfTheItem) {
 }
 
 TEST(Unpack, AMissingClosingMarkerIsAnError) {
-  WorkingDocument doc = documentOf("#a# #b");
+  rtf::WorkingDocument doc = documentOf("#a# #b");
   Integer item = 2;
   EXPECT_THROW(sDataUnpack(doc, item, QStringLiteral("#")), DataFileError);
 }
 
 TEST(Unpack, AMarkerBeyondPosition32767IsAnError) {
-  WorkingDocument doc = documentOf(QString(32768, QLatin1Char('x')) + "#a#");
+  rtf::WorkingDocument doc = documentOf(QString(32768, QLatin1Char('x')) + "#a#");
   Integer item = 1;
   try {
     sDataUnpack(doc, item, QStringLiteral("#"));
@@ -94,7 +94,7 @@ struct SplitCase {
 class SplitTest : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitTest, SplitsAtCommas) {
-  WorkingDocument doc = documentOf(GetParam().record);
+  rtf::WorkingDocument doc = documentOf(GetParam().record);
   std::vector<rtf::RichText> fields;
   const Integer n = iDataExplt(doc, fields);
   ASSERT_EQ(n, static_cast<Integer>(GetParam().fields.size()));
@@ -120,7 +120,7 @@ struct NumberCase {
 class FieldNumberTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(FieldNumberTest, ReadsTheLeadingNumber) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   const rtf::RichText field = rtf::RichText::fromRtf(testing::rtfFromPlain(GetParam().field));
   EXPECT_EQ(fieldSingle(doc, field), GetParam().single);
   EXPECT_EQ(fieldInteger(doc, field), GetParam().integer);
@@ -135,13 +135,13 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldNumberTest,
                                            NumberCase{"-7 ", -7.0f, -7}));
 
 TEST(FieldNumber, TooLargeForAnIntegerIsAnError) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   EXPECT_THROW(fieldInteger(doc, rtf::RichText::fromPlainText(u"40000")), DataFileError);
   EXPECT_THROW(fieldSingle(doc, rtf::RichText::fromPlainText(u"1E39")), DataFileError);
 }
 
 TEST(FieldNumber, CompleteNumberRefusesText) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   EXPECT_EQ(fieldCompleteInteger(doc, rtf::RichText::fromPlainText(u" 2 ")), 2);
   EXPECT_THROW(fieldCompleteInteger(doc, rtf::RichText::fromPlainText(u"2x")), DataFileError);
   EXPECT_THROW(fieldCompleteInteger(doc, rtf::RichText::fromPlainText(u"")), DataFileError);

@@ -15,12 +15,12 @@ const QString kResavedFile =
     QStringLiteral(VANTREL_TEST_DATA_DIR "/datafile/Vantrel-resaved-by-writer.rtf");
 
 void load(const QString& path, testing::LoadResult& r) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   ReadSystemData(doc, r.tables, path, r.view);
 }
 
 int tipCount(const rtf::RichText& tips) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   doc.setTextRtf(tips);
   return countItems(doc, 50, QStringLiteral("#"));
 }
@@ -50,7 +50,7 @@ TEST(ShippedDataFile, HasTheNinePagesInOrder) {
 }
 
 TEST(ShippedDataFile, PlainTextStaysWithinThe16BitPositions) {
-  WorkingDocument doc;
+  rtf::WorkingDocument doc;
   doc.loadFile(kShippedFile);
   EXPECT_LT(doc.text().size(), kLastMarkerPosition);
 }

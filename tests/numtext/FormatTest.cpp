@@ -10,7 +10,8 @@
 #include <random>
 #include <string>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
 
 void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';

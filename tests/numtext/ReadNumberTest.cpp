@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
 
-#include "numtext/NumberText.h"
+#include "numtext/NumberReading.h"
 
 namespace vantrel::numtext {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/rtf/SymbolFont.h"
+#include "rtf/SymbolFont.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // font for text that names none.
 
 #include "TestSupport.h"
-#include "ui/rtf/RichTextRender.h"
+#include "rtf/RichTextRender.h"
 
 #include <gtest/gtest.h>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/rtf/DocumentBuilder.h"
+#include "rtf/DocumentBuilder.h"
 
 namespace vantrel::rtf {
 

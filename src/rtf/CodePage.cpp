@@ -1,4 +1,4 @@
-#include "ui/rtf/CodePage.h"
+#include "rtf/CodePage.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

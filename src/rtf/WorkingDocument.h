@@ -6,19 +6,19 @@
 #include <QString>
 #include <QStringView>
 
-#include "ui/rtf/RichText.h"
+#include "rtf/RichText.h"
 
-namespace vantrel::datafile {
+namespace vantrel::rtf {
 
 class WorkingDocument {
  public:
-  // Replaces the document by the RTF file at path. Throws DataFileError when the file cannot be
+  // Replaces the document by the RTF file at path. Throws RtfError when the file cannot be
   // read or is not RTF.
   void loadFile(const QString& path);
 
   // The whole document as rich text, and replacing it by rich text (the selection is cleared).
-  const rtf::RichText& textRtf() const { return document_; }
-  void setTextRtf(const rtf::RichText& text);
+  const RichText& textRtf() const { return document_; }
+  void setTextRtf(const RichText& text);
 
   // The plain text; a paragraph break reads CR LF.
   const QString& text() const { return document_.plainText(); }
@@ -29,12 +29,12 @@ class WorkingDocument {
   int selStart() const { return selStart_; }
   int selLength() const { return selLength_; }
   // The selected range as rich text of its own.
-  rtf::RichText selRtf() const { return document_.slice(selStart_, selLength_); }
+  RichText selRtf() const { return document_.slice(selStart_, selLength_); }
 
  private:
-  rtf::RichText document_;
+  RichText document_;
   int selStart_ = 0;
   int selLength_ = 0;
 };
 
-}  // namespace vantrel::datafile
+}  // namespace vantrel::rtf

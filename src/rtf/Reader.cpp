@@ -1,10 +1,10 @@
-#include "ui/rtf/Reader.h"
+#include "rtf/Reader.h"
 
-#include "ui/rtf/ControlWords.h"
-#include "ui/rtf/DocumentBuilder.h"
-#include "ui/rtf/Lexer.h"
-#include "ui/rtf/RichText.h"
-#include "ui/rtf/Tables.h"
+#include "rtf/ControlWords.h"
+#include "rtf/DocumentBuilder.h"
+#include "rtf/Lexer.h"
+#include "rtf/RichText.h"
+#include "rtf/Tables.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ui/rtf/Lexer.h"
+#include "rtf/Lexer.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "ui/rtf/ControlWords.h"
+#include "rtf/ControlWords.h"
 
 #include <string_view>
 #include <unordered_map>

@@ -1,4 +1,4 @@
-#include "ui/rtf/Document.h"
+#include "rtf/Document.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #pragma once
 // Shows a RichText in a QTextDocument, the toolkit's rich-text model behind text widgets.
 
-#include "ui/rtf/RichText.h"
+#include "rtf/RichText.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "ui/rtf/Tables.h"
+#include "rtf/Tables.h"
 
 #include <algorithm>
 

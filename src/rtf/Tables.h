@@ -2,9 +2,9 @@
 // The two tables of an RTF header that the reader needs: fonts (by number, as \fN refers to
 // them; Word's numbers are large and sparse) and colours (by position, as \cfN refers to them).
 
-#include "ui/rtf/CodePage.h"
-#include "ui/rtf/Document.h"
-#include "ui/rtf/SymbolFont.h"
+#include "rtf/CodePage.h"
+#include "rtf/Document.h"
+#include "rtf/SymbolFont.h"
 
 #include <QString>
 #include <map>

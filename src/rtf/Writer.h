@@ -3,7 +3,7 @@
 // announced by \uc1, a font table with entry 0 for the default font, a colour table that starts
 // with the automatic entry, and no byte of 0x80 or more.
 
-#include "ui/rtf/Document.h"
+#include "rtf/Document.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Reads RTF as word processors save it into the flat document model.
 
-#include "ui/rtf/Document.h"
+#include "rtf/Document.h"
 
 #include <QByteArrayView>
 #include <memory>

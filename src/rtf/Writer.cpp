@@ -1,4 +1,4 @@
-#include "ui/rtf/Writer.h"
+#include "rtf/Writer.h"
 
 #include <QHash>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // produce it. The builder enforces the model's invariants, so whatever garbage comes in, the
 // document that comes out can be cut and written safely.
 
-#include "ui/rtf/Document.h"
+#include "rtf/Document.h"
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "ui/rtf/RichTextRender.h"
+#include "rtf/RichTextRender.h"
 
-#include "ui/rtf/Document.h"
+#include "rtf/Document.h"
 
 #include <QColor>
 #include <QTextBlockFormat>

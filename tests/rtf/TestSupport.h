@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/rtf/Document.h"
-#include "ui/rtf/RichText.h"
+#include "rtf/Document.h"
+#include "rtf/RichText.h"
 
 namespace vantrel::rtf {
 

@@ -1,9 +1,9 @@
-#include "ui/rtf/RichText.h"
+#include "rtf/RichText.h"
 
-#include "ui/rtf/Document.h"
-#include "ui/rtf/DocumentBuilder.h"
-#include "ui/rtf/Reader.h"
-#include "ui/rtf/Writer.h"
+#include "rtf/Document.h"
+#include "rtf/DocumentBuilder.h"
+#include "rtf/Reader.h"
+#include "rtf/Writer.h"
 
 namespace vantrel::rtf {
 
