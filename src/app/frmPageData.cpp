@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <cmath>
 
 #include "app/LoadScreen.h"
@@ -40,19 +41,35 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
       StatusBar_(new QStatusBar(this)),
       statusPanel_(new QLabel(StatusBar_)),
       rTxtTips_(nullptr),
-      lstUnit_(nullptr) {
+      lstUnit_(nullptr),
+      TipTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("frmPageData"));
   setWindowTitle(QStringLiteral("Hazen Williams Formular"));
   TabStrip_->setExpanding(false);
   TabStrip_->setDrawBase(true);
-  TabStrip_->setFocusPolicy(Qt::TabFocus);
+  // A click on a tab takes the focus, so that the value box being edited commits before the
+  // page changes.
+  TabStrip_->setFocusPolicy(Qt::StrongFocus);
+  TabStrip_->setAccessibleName(QStringLiteral("Pages"));
   StatusBar_->setSizeGripEnabled(false);
   StatusBar_->addWidget(statusPanel_, 1);
+  statusPanel_->setAccessibleName(QStringLiteral("Status"));
   form_ = std::make_unique<pages::PageDataForm>(this, pageArea_, program_);
-  form_->tabStrip = TabStrip_;
   rTxtTips_ = new ui::RichTextBox(pageArea_);
+  rTxtTips_->setFocusPolicy(Qt::NoFocus);
+  rTxtTips_->setAccessibleName(QStringLiteral("Tip"));
   lstUnit_ = new QListWidget(pageArea_);
   lstUnit_->hide();
+  ui::setTwipsRect(lstUnit_, QRect(0, 0, 1095, 225));
+  form_->tabStrip = TabStrip_;
+  form_->lstUnit = lstUnit_;
+  form_->rTxtTips = rTxtTips_;
+  form_->TipTimer = TipTimer_;
+  form_->dialogs = &services_.dialogs;
+  form_->calcUi = this;
+  events_ = std::make_unique<WindowEvents>(*form_);
+  events_->watchWindow(this, pageArea_);
+  form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
 }
 
@@ -66,6 +83,15 @@ void frmPageData::setStatusText(const QString& text) {
   statusPanel_->setText(text);
 }
 
+bool frmPageData::askYesNo(const QString& text) {
+  return services_.dialogs.message(text, ui::MessageIcon::None, ui::MessageButtons::YesNo) ==
+         ui::MessageAnswer::Yes;
+}
+
+void frmPageData::showCritical(const QString& text) {
+  services_.dialogs.message(text, ui::MessageIcon::Critical);
+}
+
 bool frmPageData::Form_Load() {
   splash_.Form_Load();
   if (!LoadSystemData()) return false;
@@ -76,6 +102,8 @@ bool frmPageData::Form_Load() {
   setStatusText(QStringLiteral("Ready"));
   pages::DisplayValues(*form_);
   placeWindow();
+  TipTimer_->setInterval(tables.TipInterval);
+  events_->watchTabChoices();
   return true;
 }
 

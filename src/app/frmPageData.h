@@ -6,7 +6,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/WindowEvents.h"
 #include "app/frmSplash.h"
+#include "calc/CalcUi.h"
 #include "common/ProgramWide.h"
 #include "pages/PageDataForm.h"
 #include "rtf/WorkingDocument.h"
@@ -15,6 +17,7 @@ class QLabel;
 class QListWidget;
 class QStatusBar;
 class QTabBar;
+class QTimer;
 
 namespace vantrel::ui {
 class Dialogs;
@@ -32,7 +35,7 @@ struct WindowServices {
   ui::ProgramEnd& programEnd;
 };
 
-class frmPageData : public QWidget {
+class frmPageData : public QWidget, private calc::CalcUi {
   Q_OBJECT
 
  public:
@@ -49,9 +52,9 @@ class frmPageData : public QWidget {
   QTabBar* TabStrip() const { return TabStrip_; }
   QStatusBar* StatusBar() const { return StatusBar_; }
   QString statusText() const;
-  void setStatusText(const QString& text);
   ui::RichTextBox* rTxtTips() const { return rTxtTips_; }
   QListWidget* lstUnit() const { return lstUnit_; }
+  QTimer* TipTimer() const { return TipTimer_; }
   QWidget* pageArea() const { return pageArea_; }
   frmSplash& splash() { return splash_; }
 
@@ -59,6 +62,11 @@ class frmPageData : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The status bar and the solver's questions, for the calculation.
+  void setStatusText(const QString& text) override;
+  bool askYesNo(const QString& text) override;
+  void showCritical(const QString& text) override;
+
   bool LoadSystemData();
   void applyLayout(const datafile::FormLayout& layout);
   void placeWindow();
@@ -74,7 +82,9 @@ class frmPageData : public QWidget {
   rtf::WorkingDocument sData_;  // the working document that the loaders cut the file with
   ui::RichTextBox* rTxtTips_;
   QListWidget* lstUnit_;
+  QTimer* TipTimer_;
   std::unique_ptr<pages::PageDataForm> form_;
+  std::unique_ptr<WindowEvents> events_;
   bool ended_ = false;
 };
 

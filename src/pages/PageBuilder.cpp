@@ -1,15 +1,15 @@
 #include "pages/PageBuilder.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cfloat>
-#include <cmath>
+#include <QTabBar>
+#include <memory>
 #include <stdexcept>
 
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
+#include "ui/CheckBox.h"
 #include "ui/Twips.h"
 
 namespace vantrel::pages {
@@ -36,7 +36,7 @@ Qt::CheckState checkState(Integer value) {
   }
 }
 
-int checkValue(const QCheckBox* box) {
+int checkValueOf(const QCheckBox* box) {
   switch (box->checkState()) {
     case Qt::Checked:
       return 1;
@@ -74,10 +74,13 @@ void fillRow(PageDataForm& form, Integer page, int i) {
   c.chkV(i)->setVisible(true);
   c.txtV(i)->setVisible(true);
   c.lblUnit(i)->setVisible(true);
-  box->setText(t.VarCaptionRTF(page, i).plainText());
+  const QString caption = t.VarCaptionRTF(page, i).plainText();
+  box->setText(caption);
+  c.txtV(i)->setAccessibleName(spokenCaption(caption));
+  c.lblUnit(i)->setAccessibleName(QStringLiteral("Unit of ") + spokenCaption(caption));
   t.CurValue(i) = t.VarValue(page, i);
   box->setCheckState(checkState(t.VarCheck(page, i)));
-  if (checkValue(box) == 1) box->setText(box->text() + QLatin1Char('?'));
+  if (checkValueOf(box) == 1) box->setText(box->text() + QLatin1Char('?'));
 }
 
 void placeColumns(const PageControls& c, Integer maxCaptionLen, int n) {
@@ -123,7 +126,11 @@ void CreatePage(PageDataForm& form, Integer& page) {
   datafile::PageTables& t = form.tables;
   const Integer rowHeight = i16(ui::twipsHeight(c.txtV(1)));
   placeTemplateRow(c);
-  form.PageBuilding = -1;
+  // Cleared however the build ends: a build that failed half-way must not leave the check boxes
+  // deaf to the user.
+  form.PageBuilding = kTrue;
+  const std::unique_ptr<Integer, void (*)(Integer*)> building(
+      &form.PageBuilding, [](Integer* flag) { *flag = kFalse; });
   Integer rowOffset = 0;
   ui::setTwipsTop(c.Imgbox(0), L::kFrameTop);
   ui::setTwipsLeft(c.Imgbox(0), L::kFrameLeft);
@@ -156,7 +163,7 @@ void CreatePage(PageDataForm& form, Integer& page) {
   // The unknown shows a computed result, so its value box takes no typing.
   for (int i = 1; i <= n; ++i)
     c.txtV(i)->setReadOnly(i == form.program.CurUnknown);
-  form.PageBuilding = 0;
+  form.PageBuilding = kFalse;
   form.window->setWindowTitle(t.PageTitle(t.CurPage));
   setTabOrder(form, n);
 }
@@ -166,19 +173,25 @@ void RemovePage(PageDataForm& form) {
     form.controls.removeRow(k);
 }
 
+// The rewrite is not an edit: every box shows its stored value afterwards, so nothing is left to
+// commit.
 void DisplayValues(PageDataForm& form) {
-  const datafile::PageTables& t = form.tables;
-  const Integer page = t.CurPage;
-  for (int i = 1; i <= t.VarCount(page); ++i) {
-    const Integer u = t.VarUnit(page, i);
-    const double product = static_cast<double>(t.UnitFactor(page, i, u)) * t.CurValue(i);
-    if (std::isfinite(product) && std::fabs(product) > FLT_MAX) {
-      throw std::overflow_error("Overflow");
-    }
-    const auto x = static_cast<Single>(product);
-    form.controls.txtV(i)->setText(numtext::formatPattern(x, t.UnitFormat(page, i, u)));
-    form.controls.lblUnit(i)->setText(t.UnitName(page, i, u));
+  const calc::PageSession session = form.session();
+  form.EditFlag = 1;
+  for (Integer i = 1; i <= session.rowCount(); ++i) {
+    form.controls.txtV(i)->setText(session.valueText(i));
+    form.controls.lblUnit(i)->setText(session.unitName(i));
   }
+  form.EditFlag = 0;
+}
+
+QString spokenCaption(const QString& caption) {
+  QString spoken = caption;
+  if (spoken.endsWith(u'?')) spoken.chop(1);
+  // "&&" shows one "&"; a single "&" marks the access key and is not shown.
+  for (qsizetype at = spoken.indexOf(u'&'); at >= 0; at = spoken.indexOf(u'&', at + 1))
+    spoken.remove(at, 1);
+  return spoken;
 }
 
 }  // namespace vantrel::pages

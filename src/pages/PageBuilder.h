@@ -32,6 +32,10 @@ void CreatePage(PageDataForm& form, Integer& page);
 // Removes rows 2 and up.
 void RemovePage(PageDataForm& form);
 // Rewrites every row's value box (factor x value, through the unit's format) and unit field.
+// The rewrite does not count as an edit.
 void DisplayValues(PageDataForm& form);
+
+// A caption as a screen reader speaks it: without the access-key "&" and the unknown's "?".
+QString spokenCaption(const QString& caption);
 
 }  // namespace vantrel::pages

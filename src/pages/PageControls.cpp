@@ -1,6 +1,5 @@
 #include "pages/PageControls.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPalette>
@@ -8,6 +7,7 @@
 #include <stdexcept>
 
 #include "common/OneBased.h"
+#include "ui/CheckBox.h"
 #include "ui/Twips.h"
 
 namespace vantrel::pages {
@@ -41,6 +41,7 @@ Control* copyOf(const Control* source, QWidget* area) {
   copy->setToolTip(source->toolTip());
   copy->setFocusPolicy(source->focusPolicy());
   copy->setCursor(source->cursor());
+  copy->setMouseTracking(source->hasMouseTracking());
   ui::setTwipsRect(copy, ui::twipsRect(source));
   copy->raise();
   return copy;
@@ -56,7 +57,7 @@ PageControls::PageControls(QWidget* area) : area_(area) {
   imgbox_[1]->hide();
 
   PageRow first;
-  first.chkV = new QCheckBox(QStringLiteral("&Pipe Dia. ="), area);
+  first.chkV = new ui::CheckBox(QStringLiteral("&Pipe Dia. ="), area);
   ui::setTwipsRect(first.chkV, QRect(630, 480, 960, 330));
   first.txtV = new QLineEdit(QStringLiteral("300"), area);
   QFont valueFont(QStringLiteral("Times New Roman"));
@@ -97,15 +98,24 @@ void PageControls::createRow(int i) {
   copy.lblUnit->setText(first.lblUnit->text());
   copy.lblUnit->setReadOnly(true);
   rows_.push_back(copy);
+  if (rowCreated_) rowCreated_(copy);
+}
+
+void PageControls::setRowCreated(std::function<void(const PageRow&)> rowCreated) {
+  rowCreated_ = std::move(rowCreated);
+  for (const PageRow& row : rows_)
+    rowCreated_(row);
 }
 
 void PageControls::removeRow(int i) {
   if (i < 2 || i != rowCount()) throw IndexError();
-  const PageRow& last = rows_.back();
+  // The row leaves the table before its controls go, so that nothing their destruction raises
+  // (the loss of the focus, for one) is taken for an event of the page.
+  const PageRow last = rows_.back();
+  rows_.pop_back();
   delete last.chkV;
   delete last.txtV;
   delete last.lblUnit;
-  rows_.pop_back();
 }
 
 }  // namespace vantrel::pages

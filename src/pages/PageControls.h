@@ -5,9 +5,11 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
-class QCheckBox;
+#include "ui/CheckBox.h"
+
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +18,7 @@ class QWidget;
 namespace vantrel::pages {
 
 struct PageRow {
-  QCheckBox* chkV = nullptr;
+  ui::CheckBox* chkV = nullptr;
   QLineEdit* txtV = nullptr;
   QLineEdit* lblUnit = nullptr;
 };
@@ -37,7 +39,7 @@ class PageControls {
   // Rows 1 ... rowCount() exist. row(i) throws IndexError for a row that does not exist.
   int rowCount() const { return static_cast<int>(rows_.size()); }
   const PageRow& row(int i) const;
-  QCheckBox* chkV(int i) const { return row(i).chkV; }
+  ui::CheckBox* chkV(int i) const { return row(i).chkV; }
   QLineEdit* txtV(int i) const { return row(i).txtV; }
   QLineEdit* lblUnit(int i) const { return row(i).lblUnit; }
 
@@ -45,6 +47,10 @@ class PageControls {
   void createRow(int i);
   // Removes row i (the last one, never row 1).
   void removeRow(int i);
+
+  // Called with every row as it comes into being (row 1 included), so that the window can
+  // listen to its controls.
+  void setRowCreated(std::function<void(const PageRow&)> rowCreated);
 
  private:
   QWidget* area_;
@@ -54,6 +60,7 @@ class PageControls {
   QPushButton* btnCompute_ = nullptr;
   QPushButton* btnHelp_ = nullptr;
   std::vector<PageRow> rows_;
+  std::function<void(const PageRow&)> rowCreated_;
 };
 
 }  // namespace vantrel::pages

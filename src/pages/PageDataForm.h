@@ -1,27 +1,64 @@
 #pragma once
 // The state of the main window that the page, input and tip handlers share: the page tables, the
-// program-wide values, the controls of the page area and the window's own fields.
+// program-wide values, the controls of the window and the window's own fields.
 
+#include "calc/CalcUi.h"
+#include "calc/PageSession.h"
 #include "common/ProgramWide.h"
 #include "datafile/PageTables.h"
 #include "pages/PageControls.h"
 
+class QListWidget;
+class QTabBar;
+class QTimer;
 class QWidget;
 
+namespace vantrel::ui {
+class Dialogs;
+}
+
 namespace vantrel::pages {
+
+// Booleans of the window's fields, as the data model writes them.
+inline constexpr Integer kTrue = -1;
+inline constexpr Integer kFalse = 0;
 
 struct PageDataForm {
   PageDataForm(QWidget* window, QWidget* pageArea, ProgramWide& programWide)
       : window(window), program(programWide), controls(pageArea) {}
+
+  calc::PageSession session() { return calc::PageSession(tables, program.CurUnknown); }
 
   QWidget* window;  // carries the caption
   ProgramWide& program;
   datafile::PageTables tables;
   PageControls controls;
 
-  Integer PageBuilding = 0;     // Boolean: True (-1) while a page is being built
-  Integer CurFocusRow = 0;      // the row whose value box last took the focus
-  QWidget* tabStrip = nullptr;  // first in the keyboard order of a page
+  // Controls and services outside the page area, set by the window.
+  QTabBar* tabStrip = nullptr;  // first in the keyboard order of a page
+  QListWidget* lstUnit = nullptr;
+  QWidget* rTxtTips = nullptr;
+  QTimer* TipTimer = nullptr;
+  ui::Dialogs* dialogs = nullptr;
+  calc::CalcUi* calcUi = nullptr;  // the status bar and the solver's questions
+
+  Integer PageBuilding = kFalse;  // True while a page is being built
+  Integer CurFocusRow = 0;        // the row whose value box last took the focus
+  // 0: the value box is unchanged since the last commit; -1: the user changed it; 1: the program
+  // is writing value boxes, which does not count as an edit.
+  Integer EditFlag = 0;
+  Integer ActiveVar = 0;  // the row whose value box last lost the focus
+  Integer EditedVar = 0;  // the row being committed
+  Single PrevValue = 0;   // the row's value when its box took the focus, in base units
+  Integer IgnoreNextCheckClick = kFalse;
+  Integer UnitListVar = 0;  // the row whose unit list is open
+  Integer UnitListBusy = kFalse;
+  Integer TipArmed = kFalse;  // a value box is being edited
+  Integer TipRow = 0;         // the row whose tip the next tick shows; 0: the row being edited
+
+  // True while a commit runs: a message box it opens gives the focus back to the window, which
+  // must neither commit again nor enter the commit a second time.
+  bool Committing = false;
 };
 
 }  // namespace vantrel::pages

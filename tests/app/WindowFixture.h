@@ -2,9 +2,12 @@
 // Starts the real main window on a data file in a folder of its own, with message boxes, the
 // settings store and the end of the program replaced by recorders.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <memory>
 #include <vector>
 
@@ -80,6 +83,28 @@ class WindowRun {
   }
 
   bool loaded() const { return loaded_; }
+
+  // Shows the window and makes it the active one, so that focus changes raise their events.
+  bool activate() {
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    window_->activateWindow();
+    return QTest::qWaitForWindowActive(window_.get());
+  }
+  // Lets queued work (a posted Tab, a deferred selection) run.
+  static void settle() { QCoreApplication::processEvents(); }
+  QWidget* focused() const { return QApplication::focusWidget(); }
+  QLineEdit* txtV(int i) { return form().controls.txtV(i); }
+  // Gives row i's value box the focus as a click would, and types text over its selection.
+  void typeInto(int i, const QString& text) {
+    QTest::mouseClick(txtV(i), Qt::LeftButton);
+    settle();
+    QTest::keyClicks(focused(), text);
+  }
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyClick(focused(), k, m);
+    settle();
+  }
   app::frmPageData& window() { return *window_; }
   pages::PageDataForm& form() { return window_->form(); }
   ProgramWide& program() { return program_; }

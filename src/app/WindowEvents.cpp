@@ -1,0 +1,230 @@
+#include "app/WindowEvents.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTimer>
+
+#include "common/KeyCodes.h"
+#include "input/UnitList.h"
+#include "input/Unknown.h"
+#include "input/ValueEntry.h"
+#include "pages/PageDataForm.h"
+#include "pages/PageReset.h"
+#include "pages/PageSwitch.h"
+#include "tips/PointerMoves.h"
+#include "ui/CheckBox.h"
+
+namespace vantrel::app {
+
+namespace {
+
+// A focus change that comes from the window being deactivated or activated, or from a popup, is
+// not a move between the window's controls.
+bool betweenControls(const QFocusEvent* focus) {
+  return focus->reason() != Qt::ActiveWindowFocusReason && focus->reason() != Qt::PopupFocusReason;
+}
+
+Integer keyCodeOf(const QKeyEvent* key) {
+  switch (key->key()) {
+    case Qt::Key_Left:
+      return kKeyLeft;
+    case Qt::Key_Up:
+      return kKeyUp;
+    case Qt::Key_Right:
+      return kKeyRight;
+    case Qt::Key_Down:
+      return kKeyDown;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return kKeyEnter;
+    default:
+      return 0;
+  }
+}
+
+Integer shiftStateOf(const QKeyEvent* key) {
+  const Qt::KeyboardModifiers m = key->modifiers();
+  return static_cast<Integer>((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                              (m & Qt::AltModifier ? 4 : 0));
+}
+
+// The character a key press types, as the key-press handler sees it (Enter is 13); 0 for none.
+Integer typedCharacter(const QKeyEvent* key) {
+  if (keyCodeOf(key) == kKeyEnter) return kKeyEnter;
+  if (key->text().isEmpty()) return 0;
+  return static_cast<Integer>(key->text().front().unicode());
+}
+
+}  // namespace
+
+WindowEvents::WindowEvents(pages::PageDataForm& form, QObject* parent)
+    : QObject(parent), form_(form) {}
+
+void WindowEvents::watchRow(const pages::PageRow& row) {
+  for (QWidget* control : {static_cast<QWidget*>(row.chkV), static_cast<QWidget*>(row.txtV),
+                           static_cast<QWidget*>(row.lblUnit)}) {
+    control->installEventFilter(this);
+  }
+  ui::CheckBox* box = row.chkV;
+  connect(box, &QCheckBox::stateChanged, this, [this, box] {
+    Part part = Part::None;
+    const Integer i = rowOf(box, part);
+    if (i != 0) input::chkV_Click(form_, i);
+  });
+  QLineEdit* value = row.txtV;
+  connect(value, &QLineEdit::textChanged, this, [this, value] {
+    Part part = Part::None;
+    const Integer i = rowOf(value, part);
+    if (i != 0) input::txtV_Change(form_, i);
+  });
+}
+
+void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
+  window_ = window;
+  pageArea_ = pageArea;
+  const pages::PageControls& c = form_.controls;
+  for (QWidget* w : {window, pageArea, static_cast<QWidget*>(form_.tabStrip),
+                     static_cast<QWidget*>(c.Imgbox(0)), static_cast<QWidget*>(c.Imgbox(1))}) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
+  for (QWidget* w : {static_cast<QWidget*>(c.btnExit()), static_cast<QWidget*>(c.btnReset()),
+                     static_cast<QWidget*>(c.btnCompute()), static_cast<QWidget*>(c.btnHelp()),
+                     static_cast<QWidget*>(form_.lstUnit)}) {
+    w->installEventFilter(this);
+  }
+  connect(c.btnReset(), &QPushButton::clicked, this, [this] { pages::btnReset_Click(form_); });
+  connect(c.btnCompute(), &QPushButton::clicked, this, [this] { input::btnCompute_Click(form_); });
+  // Both signals: a click on the unit already selected changes no row but still chooses it.
+  connect(form_.lstUnit, &QListWidget::currentRowChanged, this,
+          [this] { input::lstUnit_Click(form_); });
+  connect(form_.lstUnit, &QListWidget::itemClicked, this, [this] { input::lstUnit_Click(form_); });
+}
+
+void WindowEvents::watchTabChoices() {
+  connect(form_.tabStrip, &QTabBar::currentChanged, this, [this] { pages::TabStrip_Click(form_); });
+}
+
+Integer WindowEvents::rowOf(const QObject* watched, Part& part) const {
+  const pages::PageControls& c = form_.controls;
+  for (int i = 1; i <= c.rowCount(); ++i) {
+    const pages::PageRow& row = c.row(i);
+    part = watched == row.txtV      ? Part::Value
+           : watched == row.chkV    ? Part::Check
+           : watched == row.lblUnit ? Part::Unit
+                                    : Part::None;
+    if (part != Part::None) return static_cast<Integer>(i);
+  }
+  return 0;
+}
+
+bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return keyPress(watched, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+      return focusIn(watched, static_cast<QFocusEvent*>(event));
+    case QEvent::FocusOut:
+      focusOut(watched, static_cast<QFocusEvent*>(event));
+      return false;
+    case QEvent::MouseMove:
+      mouseMove(watched, static_cast<QMouseEvent*>(event));
+      return watched != form_.tabStrip;
+    case QEvent::MouseButtonRelease: {
+      Part part = Part::None;
+      const Integer i = rowOf(watched, part);
+      const auto* release = static_cast<QMouseEvent*>(event);
+      const auto* field = static_cast<const QWidget*>(watched);
+      if (part == Part::Unit && release->button() == Qt::LeftButton &&
+          field->rect().contains(release->position().toPoint())) {
+        input::lblUnit_Click(form_, i);
+      }
+      return false;
+    }
+    case QEvent::Wheel:
+      // The wheel would change the page under the pointer without the focus leaving the value
+      // box, so its entry would never be committed.
+      return watched == form_.tabStrip;
+    default:
+      return false;
+  }
+}
+
+bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
+  const Integer shift = shiftStateOf(key);
+  if (watched == form_.lstUnit) {
+    // The arrow keys choose in the list; Escape closes it without a change.
+    input::Form_KeyDown(form_, 0, shift);
+    if (key->key() == Qt::Key_Escape) {
+      form_.lstUnit->hide();
+      return true;
+    }
+    return false;
+  }
+  Integer code = keyCodeOf(key);
+  input::Form_KeyDown(form_, code, shift);
+  if (watched == form_.tabStrip) {
+    if (code != kKeyLeft && code != kKeyRight && code != kKeyUp && code != kKeyDown) return false;
+    pages::TabStrip_KeyDown(form_, code, shift);
+    return true;  // the strip's own arrow keys would change the highlighted tab
+  }
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  if (part == Part::Value) {
+    const Integer typed = typedCharacter(key);
+    if (typed != 0) input::txtV_KeyPress(form_, i, typed);
+  }
+  // Up and Down have become Tab and Shift+Tab; the control must not act on them as well.
+  return code == kKeyUp || code == kKeyDown;
+}
+
+bool WindowEvents::focusIn(QObject* watched, const QFocusEvent* focus) {
+  if (!betweenControls(focus)) return false;
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  if (part != Part::Value) return false;
+  input::txtV_GotFocus(form_, i);
+  if (QApplication::focusWidget() != watched) return true;  // passed on from the unknown's box
+  if (focus->reason() == Qt::MouseFocusReason) {
+    // The press that gave the focus goes on to place the cursor; select the text after it.
+    QLineEdit* box = form_.controls.txtV(i);
+    QTimer::singleShot(0, box, [box] {
+      if (box->hasFocus()) box->selectAll();
+    });
+  }
+  return false;
+}
+
+void WindowEvents::focusOut(QObject* watched, const QFocusEvent* focus) {
+  if (!betweenControls(focus)) return;
+  if (watched == form_.lstUnit) {
+    input::lstUnit_LostFocus(form_);
+    return;
+  }
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  if (part == Part::Value) input::txtV_LostFocus(form_, i);
+}
+
+void WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {
+  const pages::PageControls& c = form_.controls;
+  if (watched == form_.tabStrip) {
+    tips::TabStrip_MouseMove(form_);
+  } else if (watched == c.Imgbox(0) || watched == c.Imgbox(1)) {
+    tips::Imgbox_MouseMove(form_, watched == c.Imgbox(0) ? 0 : 1);
+  } else if (watched == pageArea_ || watched == window_) {
+    // A move that reaches the background from a control in front of it is not a background move.
+    const QWidget* under = static_cast<QWidget*>(watched)->childAt(move->position().toPoint());
+    if (under == nullptr || under == c.Imgbox(0) || under == c.Imgbox(1) || under == pageArea_)
+      tips::Form_MouseMove(form_);
+  }
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,158 @@
+#include "calc/PageSession.h"
+
+#include <stdexcept>
+
+#include "calc/NewtonMethod.h"
+#include "calc/RangeData.h"
+#include "calc/SingleValue.h"
+#include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
+
+namespace vantrel::calc {
+
+namespace {
+
+// Passes everything on, but a page whose caption names no formula is reported once per commit
+// instead of once per formula evaluation (a solve evaluates it hundreds of times).
+class OnceCritical : public CalcUi {
+ public:
+  explicit OnceCritical(CalcUi& ui) : ui_(ui) {}
+  void setStatusText(const QString& text) override { ui_.setStatusText(text); }
+  bool askYesNo(const QString& text) override { return ui_.askYesNo(text); }
+  void showCritical(const QString& text) override {
+    if (shown_) return;
+    shown_ = true;
+    ui_.showCritical(text);
+  }
+
+ private:
+  CalcUi& ui_;
+  bool shown_ = false;
+};
+
+// The caption as the messages name it: the access-key "&" and the trailing "=" become blanks,
+// as in the out-of-range message.
+QString messageCaption(QString caption) {
+  for (const QChar mark : {QChar(u'&'), QChar(u'=')}) {
+    const qsizetype at = caption.indexOf(mark);
+    if (at >= 0) caption[at] = u' ';
+  }
+  return caption;
+}
+
+const QChar kCr(13);
+
+}  // namespace
+
+QString PageSession::caption(Integer var) const {
+  return t_.VarCaptionRTF(page(), var).plainText();
+}
+
+QString PageSession::unitName(Integer var) const {
+  return t_.UnitName(page(), var, t_.VarUnit(page(), var));
+}
+
+bool PageSession::valueInUnit(Integer var, Integer u, Single& shown) const {
+  return storeSingle(static_cast<double>(t_.UnitFactor(page(), var, u)) * t_.CurValue(var), shown);
+}
+
+QString PageSession::valueText(Integer var) const {
+  const Integer u = t_.VarUnit(page(), var);
+  Single shown = 0;
+  if (!valueInUnit(var, u, shown)) throw std::overflow_error("Overflow");
+  return numtext::formatPattern(shown, t_.UnitFormat(page(), var, u));
+}
+
+Single PageSession::factor(Integer var) const {
+  return t_.UnitFactor(page(), var, t_.VarUnit(page(), var));
+}
+
+CommitResult PageSession::refuse(const QString& message, Single factor, Single prevValue) const {
+  CommitResult result;
+  Single restored = 0;
+  // The value before the entry was shown in this unit a moment ago, so it fits.
+  storeSingle(static_cast<double>(factor) * prevValue, restored);
+  result.boxText = numtext::generalForm(restored);
+  result.message = message;
+  return result;
+}
+
+bool PageSession::everyRowShowable() const {
+  for (Integer i = 1; i <= rowCount(); ++i) {
+    Single shown = 0;
+    if (!valueInUnit(i, t_.VarUnit(page(), i), shown)) return false;
+  }
+  return true;
+}
+
+CommitResult PageSession::commit(Integer index, const QString& text, Single& prevValue,
+                                 CalcUi& ui) {
+  const Single f = factor(index);
+  const QString name = messageCaption(caption(index));
+  if (f == 0) {
+    return refuse(name.trimmed() + QStringLiteral(" cannot be entered in ") +
+                      unitName(index).trimmed() +
+                      QStringLiteral(": the unit's conversion factor is 0."),
+                  f, prevValue);
+  }
+  // Numbers are held in single precision; an entry beyond it, typed or converted to the base
+  // unit, is refused before anything else.
+  const QString tooLarge =
+      name + QStringLiteral(" out of Range!") + kCr +
+      QStringLiteral("The number is beyond the largest that can be held (3.402823E+38).");
+  double typed = 0;
+  try {
+    typed = numtext::leadingDouble(text);
+  } catch (const numtext::NumberError&) {
+    return refuse(tooLarge, f, prevValue);
+  }
+  Single typedSingle = 0;
+  Single base = 0;
+  if (!storeSingle(typed, typedSingle) ||
+      !storeSingle(static_cast<double>(typedSingle) / f, base)) {
+    return refuse(tooLarge, f, prevValue);
+  }
+
+  const QString expr = t_.RangeExpr(page(), index);
+  QString checked = numtext::leadingSpaceForm(base);
+  QString exprCopy = expr;
+  Single numOut = 0;
+  QString textOut;
+  if (!CheckRange(exprCopy, checked, numOut, textOut)) {
+    QString shownExpr = expr;
+    QString captionText = caption(index);
+    const QString shown = RangeToDisplay(shownExpr, f);
+    return refuse(RangeMessage(shown, captionText, unitName(index)), f, prevValue);
+  }
+
+  CommitResult result;
+  result.accepted = true;
+  const Array1<Single> before = t_.CurValue;
+  const Single startBefore = prevValue;
+  if (!expr.startsWith(u'S')) {
+    Single shown = 0;
+    storeSingle(static_cast<double>(numOut) * f, shown);
+    result.boxText = numtext::leadingSpaceForm(shown);
+    t_.CurValue(index) = base;
+  } else {
+    result.boxText = textOut;
+  }
+  OnceCritical once(ui);
+  bool solvable = true;
+  try {
+    NewtonSolve(t_.CurValue, unknown_, index, prevValue, once, t_.PageCaption(page()));
+  } catch (const std::overflow_error&) {
+    solvable = false;
+  }
+  if (!solvable || !everyRowShowable()) {
+    t_.CurValue = before;
+    prevValue = startBefore;
+    return refuse(name.trimmed() + QStringLiteral(" cannot be taken:") + kCr +
+                      QStringLiteral("the result lies beyond the largest number that can be "
+                                     "held or shown."),
+                  f, prevValue);
+  }
+  return result;
+}
+
+}  // namespace vantrel::calc

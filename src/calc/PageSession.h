@@ -1,0 +1,60 @@
+#pragma once
+// The page on show as the calculation sees it: its values in base units, its unknown and its
+// tables. A session turns what the user typed into a row's value box into the page's new values
+// (conversion from the unit on display, the range check, the solve) and gives the text every
+// row shows. It knows nothing of widgets: the window keeps the focus, the selection and its edit
+// flags around it, and a program without a window can drive it the same way.
+
+#include <QString>
+
+#include "calc/CalcUi.h"
+#include "datafile/PageTables.h"
+
+namespace vantrel::calc {
+
+// What committing an entry came to.
+struct CommitResult {
+  bool accepted = false;
+  // Accepted: the entry as the range check read it, shown in the unit on display, until the page
+  // is redisplayed. Refused: the value before the entry, which the box shows again.
+  QString boxText;
+  // Refused: what the user is told (the out-of-range message, or why the number cannot be held).
+  QString message;
+};
+
+class PageSession {
+ public:
+  // `tables.CurPage` is the page on show and `tables.CurValue` its values; `unknown` is the row
+  // to solve for (the program keeps it outside the tables).
+  PageSession(datafile::PageTables& tables, Integer& unknown) : t_(tables), unknown_(unknown) {}
+
+  Integer page() const { return t_.CurPage; }
+  Integer rowCount() const { return t_.VarCount(t_.CurPage); }
+
+  // The caption of row var as the data file gives it (with its access-key "&").
+  QString caption(Integer var) const;
+  // The name of the unit row var is shown in.
+  QString unitName(Integer var) const;
+  // The value of row var in its unit, formatted with the unit's pattern. Throws
+  // std::overflow_error when the value in that unit lies beyond the Single range (a commit and a
+  // unit change never leave the page so).
+  QString valueText(Integer var) const;
+  // The value of row var in unit u, if it can be held as a Single.
+  bool valueInUnit(Integer var, Integer u, Single& shown) const;
+
+  // Commits `text`, typed into row `index`'s box. `prevValue` is the row's value when its box
+  // took the focus, the start of the solve; it follows the solver. An accepted entry is stored
+  // and the unknown solved for; a refused one changes nothing. A result that could not be shown
+  // in its unit undoes the whole entry. A page whose caption names no formula is reported once.
+  CommitResult commit(Integer index, const QString& text, Single& prevValue, CalcUi& ui);
+
+ private:
+  Single factor(Integer var) const;
+  CommitResult refuse(const QString& message, Single factor, Single prevValue) const;
+  bool everyRowShowable() const;
+
+  datafile::PageTables& t_;
+  Integer& unknown_;
+};
+
+}  // namespace vantrel::calc

@@ -1,0 +1,69 @@
+#include "input/UnitList.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "numtext/NumberFormat.h"
+#include "pages/PageBuilder.h"
+#include "pages/PageDataForm.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
+
+namespace vantrel::input {
+
+void lblUnit_Click(pages::PageDataForm& form, Integer Index) {
+  const datafile::PageTables& t = form.tables;
+  const Integer page = t.CurPage;
+  QListWidget* list = form.lstUnit;
+  form.UnitListBusy = pages::kTrue;
+  list->clear();
+  form.UnitListVar = Index;
+  const int units = t.unitListLength(page, Index);
+  for (int k = 1; k <= units; ++k) {
+    const QString& name = t.UnitName(page, Index, k);
+    list->addItem(name == QStringLiteral(" ") ? QString::fromLatin1(kNoUnitName) : name);
+    if (t.VarUnit(page, Index) == k) list->setCurrentRow(k - 1);
+  }
+  const QLineEdit* field = form.controls.lblUnit(Index);
+  list->setAccessibleName(QStringLiteral("Units of ") +
+                          pages::spokenCaption(t.VarCaptionRTF(page, Index).plainText()));
+  ui::setTwipsRect(list, QRect(ui::twipsLeft(field), ui::twipsTop(field), ui::twipsWidth(list),
+                               units * kUnitListRowHeight));
+  list->show();
+  list->raise();
+  list->setFocus();
+  form.UnitListBusy = pages::kFalse;
+}
+
+void lstUnit_Click(pages::PageDataForm& form) {
+  if (form.UnitListBusy != pages::kFalse) return;
+  datafile::PageTables& t = form.tables;
+  const Integer page = t.CurPage;
+  const Integer v = form.UnitListVar;
+  const auto chosen = static_cast<Integer>(form.lstUnit->currentRow() + 1);
+  Single shown = 0;
+  // A value too large for the chosen unit keeps the unit it has.
+  if (!form.session().valueInUnit(v, chosen, shown)) {
+    form.UnitListBusy = pages::kTrue;
+    form.lstUnit->hide();
+    form.dialogs->message(QStringLiteral("The value is too large to be shown in ") +
+                          t.UnitName(page, v, chosen).trimmed() + QStringLiteral("."));
+    return;
+  }
+  form.EditFlag = 1;
+  t.VarUnit(page, v) = chosen;
+  form.lstUnit->hide();
+  form.controls.txtV(v)->setText(numtext::formatPattern(shown, t.UnitFormat(page, v, chosen)));
+  form.controls.lblUnit(v)->setText(t.UnitName(page, v, chosen));
+  form.UnitListBusy = pages::kTrue;
+  const Integer back =
+      form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount() ? form.ActiveVar : v;
+  form.controls.txtV(back)->setFocus();
+  form.EditFlag = 0;
+}
+
+void lstUnit_LostFocus(pages::PageDataForm& form) {
+  form.lstUnit->hide();
+}
+
+}  // namespace vantrel::input

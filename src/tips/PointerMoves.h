@@ -1,0 +1,17 @@
+#pragma once
+// Pointer moves over the window's background, the row frames and the tab strip: they close the
+// unit list and decide whether a pending tip waits for the pointer to rest again.
+
+#include "numtext/NumberTypes.h"
+
+namespace vantrel::pages {
+struct PageDataForm;
+}
+
+namespace vantrel::tips {
+
+void Form_MouseMove(pages::PageDataForm& form);
+void Imgbox_MouseMove(pages::PageDataForm& form, Integer Index);
+void TabStrip_MouseMove(pages::PageDataForm& form);
+
+}  // namespace vantrel::tips
