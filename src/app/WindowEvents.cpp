@@ -109,7 +109,13 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
 }
 
 void WindowEvents::watchTabChoices() {
-  connect(form_.tabStrip, &QTabBar::currentChanged, this, [this] { pages::TabStrip_Click(form_); });
+  QTabBar* strip = form_.tabStrip;
+  connect(strip, &QTabBar::currentChanged, this, [this] { pages::TabStrip_Click(form_); });
+  // A click on the highlighted tab changes no index but is a choice all the same: after Up or
+  // Down the highlighted tab need not be the page on show.
+  connect(strip, &QTabBar::tabBarClicked, this, [this, strip](int index) {
+    if (index == strip->currentIndex()) pages::TabStrip_Click(form_);
+  });
 }
 
 Integer WindowEvents::rowOf(const QObject* watched, Part& part) const {

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "app/WindowFixture.h"
+#include "datafile/LoaderFixture.h"
+#include "pages/PageBuilder.h"
 
 namespace vantrel::app {
 namespace {
@@ -63,10 +65,144 @@ TEST(Commit, TickingPipeDiaSolvesForItFromHeadLoss) {
   EXPECT_EQ(c.chkV(kPipeDia)->text(), "&Pipe Dia. =?");
   EXPECT_EQ(run.program().CurUnknown, kPipeDia);
 
+  EXPECT_EQ(c.txtV(kPipeDia)->accessibleName(), "Pipe Dia. =");
+  EXPECT_EQ(c.lblUnit(kPipeDia)->accessibleName(), "Unit of Pipe Dia. =");
+
   run.typeInto(kHeadLoss, "5");
   run.key(Qt::Key_Tab);
   EXPECT_NEAR(run.txtV(kPipeDia)->text().toDouble(), 243.2, 0.1);
   EXPECT_EQ(run.txtV(kHeadLoss)->text(), "5.0000");
+}
+
+// What the page holds and shows, to compare before and after an entry.
+struct PageState {
+  std::vector<Single> values;
+  QStringList texts;
+  bool operator==(const PageState&) const = default;
+};
+
+PageState stateOf(WindowRun& run) {
+  PageState state;
+  for (int i = 1; i <= run.form().controls.rowCount(); ++i) {
+    state.values.push_back(run.form().tables.CurValue(i));
+    state.texts << run.txtV(i)->text();
+  }
+  return state;
+}
+
+const QString kPipeDiaRange =
+    " Pipe Dia.   out of Range!\rAccepted range is:  greater than  0 to  10000mm";
+const QString kTooLarge =
+    " Pipe Dia.   out of Range!\rThe number is beyond the largest that can be held "
+    "(3.402823E+38).";
+
+struct BadEntry {
+  const char* typed;
+  QString message;      // empty: accepted
+  QString shown;        // Pipe Dia.'s box afterwards
+  bool solveAbandoned;  // the budget prompt came and was answered No
+};
+
+TEST(Commit, EntriesAreReadByTheLeadingNumberRuleAndCheckedAgainstTheRange) {
+  const BadEntry cases[] = {
+      // A refused entry gets the previous value back in the general form.
+      {"abc", kPipeDiaRange, "300", false},
+      {"", kPipeDiaRange, "300", false},
+      {"-", kPipeDiaRange, "300", false},
+      {"0x10", kPipeDiaRange, "300", false},
+      {"20000", kPipeDiaRange, "300", false},
+      {"123 456 789 pasted from a report", kPipeDiaRange, "300", false},
+      {"1e40", kTooLarge, "300", false},
+      {"5 m", "", "5.0", false},
+      {"1e-30", "", "300.0", true},
+  };
+  for (const BadEntry& c : cases) {
+    SCOPED_TRACE(c.typed);
+    WindowRun run;
+    ASSERT_TRUE(run.activate());
+    run.dialogs().answer = ui::MessageAnswer::No;
+    const PageState before = stateOf(run);
+    run.typeInto(kPipeDia, c.typed);
+    run.key(Qt::Key_Tab);
+    const std::vector<testing::RecordedMessage>& messages = run.dialogs().messages;
+    EXPECT_EQ(run.txtV(kPipeDia)->text(), c.shown);
+    if (!c.message.isEmpty()) {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].text, c.message);
+      EXPECT_EQ(messages[0].icon, ui::MessageIcon::None);
+      EXPECT_EQ(messages[0].buttons, ui::MessageButtons::Ok);
+    }
+    if (c.solveAbandoned) {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].buttons, ui::MessageButtons::YesNo);
+    }
+    if (!c.message.isEmpty() || c.solveAbandoned) {
+      EXPECT_EQ(stateOf(run).values, before.values);
+    }
+    if (c.solveAbandoned) {
+      EXPECT_EQ(stateOf(run).texts, before.texts);
+    }
+    for (const QString& text : stateOf(run).texts) {
+      EXPECT_FALSE(text.contains("nan", Qt::CaseInsensitive)) << text.toStdString();
+      EXPECT_FALSE(text.contains("inf", Qt::CaseInsensitive)) << text.toStdString();
+    }
+  }
+}
+
+// A page of the loader tests' kind: Diameter, Flow and Loss, Loss the unknown.
+WindowRun smallPage(const QString& system) {
+  testing::PageText page;
+  page.system = system;
+  return WindowRun(testing::rtfFromPlain(testing::fileText({page})));
+}
+
+TEST(Commit, APageWithoutAFormulaSaysSoOncePerCommit) {
+  WindowRun run = smallPage(
+      "#&Diameter =, 0.1, 1, 0# #&Flow =, 0.01, 1, 0# #&Loss =, 0.07431, 1, 1#"
+      " #0,Nothing :- no formula,Nothing,1#");
+  ASSERT_TRUE(run.activate());
+  run.dialogs().answer = ui::MessageAnswer::No;
+  run.typeInto(1, "0.2");
+  run.key(Qt::Key_Return);
+  int critical = 0, questions = 0;
+  for (const testing::RecordedMessage& m : run.dialogs().messages) {
+    if (m.icon == ui::MessageIcon::Critical) {
+      ++critical;
+      EXPECT_EQ(m.text, "Formular not available!");
+    }
+    if (m.buttons == ui::MessageButtons::YesNo) ++questions;
+  }
+  EXPECT_EQ(critical, 1);
+  EXPECT_EQ(questions, 1);
+}
+
+TEST(Unknown, AGreyBoxBecomesTheUnknownAndUserClicksNeverMakeAnotherGrey) {
+  WindowRun run = smallPage(
+      "#&Diameter =, 0.1, 1, 0# #&Flow =, 0.01, 1, 2# #&Loss =, 0.07431, 1, 1#"
+      " #0,Bends :- Loss of a bend,Bends,1#");
+  ASSERT_TRUE(run.activate());
+  const pages::PageControls& c = run.form().controls;
+  ASSERT_EQ(c.chkV(2)->checkState(), Qt::PartiallyChecked);
+  EXPECT_EQ(c.chkV(2)->text(), "&Flow =");
+  for (int row : {2, 2, 3, 2})
+    QTest::mouseClick(c.chkV(row), Qt::LeftButton);
+  EXPECT_EQ(run.program().CurUnknown, 2);
+  EXPECT_EQ(c.chkV(2)->checkState(), Qt::Checked);
+  EXPECT_EQ(c.chkV(3)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(c.chkV(2)->text(), "&Flow =?");
+  EXPECT_EQ(c.chkV(3)->text(), "&Loss =");
+}
+
+TEST(PageBuild, AFailedBuildLeavesTheCheckBoxesListening) {
+  testing::PageText broken;
+  broken.system.replace("0.01, 1, 0#", "0.01, 1, 3#");  // a check state no box can show
+  WindowRun run(testing::rtfFromPlain(testing::fileText({testing::PageText(), broken})));
+  ASSERT_TRUE(run.loaded());
+  datafile::PageTables& t = run.form().tables;
+  pages::RemovePage(run.form());
+  t.CurPage = 2;
+  EXPECT_THROW(pages::CreatePage(run.form(), t.CurPage), std::invalid_argument);
+  EXPECT_EQ(run.form().PageBuilding, 0);
 }
 
 }  // namespace

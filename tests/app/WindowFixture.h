@@ -99,6 +99,7 @@ class WindowRun {
   void typeInto(int i, const QString& text) {
     QTest::mouseClick(txtV(i), Qt::LeftButton);
     settle();
+    if (text.isEmpty()) QTest::keyClick(focused(), Qt::Key_Backspace);
     QTest::keyClicks(focused(), text);
   }
   void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
