@@ -1,0 +1,118 @@
+// The window's own work on the shipped data file, offscreen: one commit (a value box losing the
+// focus with a changed value, through the solve, to every box redisplayed) on each page, and one
+// page switch (save, remove, build, display, focus) between every two pages.
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTabBar>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/frmPageData.h"
+#include "input/ValueEntry.h"
+#include "numtext/NumberFormat.h"
+#include "pages/PageSwitch.h"
+#include "ui/Dialogs.h"
+#include "ui/ProgramEnd.h"
+#include "ui/WindowPositionStore.h"
+
+namespace vantrel {
+namespace {
+
+class Answers : public ui::Dialogs {
+ public:
+  ui::MessageAnswer message(const QString&, ui::MessageIcon, ui::MessageButtons) override {
+    return ui::MessageAnswer::No;
+  }
+};
+class NoPositions : public ui::WindowPositionStore {
+ public:
+  ui::WindowPosition read() override { return {}; }
+  void write(const ui::WindowPosition&) override {}
+};
+class NoEnd : public ui::ProgramEnd {
+ public:
+  void end(int) override {}
+};
+
+// One window on the shipped data file for all benchmarks.
+struct Window {
+  Window() {
+    QDir::setCurrent(QStringLiteral(VANTREL_SHIPPED_DATA_DIR));
+    window =
+        std::make_unique<app::frmPageData>(program, app::WindowServices{dialogs, positions, end});
+    loaded = window->Form_Load();
+  }
+  void show(int page) {
+    if (form().tables.CurPage != page) window->TabStrip()->setCurrentIndex(page - 1);
+  }
+  pages::PageDataForm& form() { return window->form(); }
+
+  ProgramWide program;
+  Answers dialogs;
+  NoPositions positions;
+  NoEnd end;
+  std::unique_ptr<app::frmPageData> window;
+  bool loaded = false;
+};
+
+Window& shared() {
+  static Window window;
+  return window;
+}
+
+// The first row that is not the unknown, edited by 10 % and back, so that every commit solves.
+void BM_Commit(benchmark::State& state) {
+  Window& w = shared();
+  const auto page = static_cast<int>(state.range(0));
+  w.show(page);
+  pages::PageDataForm& form = w.form();
+  const Integer row = form.program.CurUnknown == 1 ? 2 : 1;
+  const datafile::PageTables& t = form.tables;
+  const Single factor = t.UnitFactor(page, row, t.VarUnit(page, row));
+  const Single base = form.tables.CurValue(row);
+  const QString texts[2] = {numtext::generalForm(factor * base * 1.1f),
+                            numtext::generalForm(factor * base)};
+  int k = 0;
+  for (auto _ : state) {
+    form.PrevValue = form.tables.CurValue(row);
+    form.controls.txtV(row)->setText(texts[k]);
+    input::txtV_LostFocus(form, row);
+    k = 1 - k;
+  }
+  state.SetLabel(t.PageCaption(page).toStdString());
+}
+BENCHMARK(BM_Commit)->DenseRange(1, 9)->Unit(benchmark::kMicrosecond);
+
+void BM_PageSwitch(benchmark::State& state) {
+  Window& w = shared();
+  const auto from = static_cast<int>(state.range(0));
+  const auto to = static_cast<int>(state.range(1));
+  w.show(from);
+  int next = to;
+  for (auto _ : state) {
+    w.window->TabStrip()->setCurrentIndex(next - 1);
+    next = next == to ? from : to;
+  }
+}
+void allPairs(benchmark::internal::Benchmark* b) {
+  for (int from = 1; from <= 9; ++from)
+    for (int to = 1; to <= 9; ++to)
+      if (from != to) b->Args({from, to});
+}
+BENCHMARK(BM_PageSwitch)->Apply(allPairs)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vantrel
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  vantrel::app::Application application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (!vantrel::shared().loaded) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
