@@ -53,13 +53,14 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   TabStrip_->setAccessibleName(QStringLiteral("Pages"));
   StatusBar_->setSizeGripEnabled(false);
   StatusBar_->addWidget(statusPanel_, 1);
-  statusPanel_->setAccessibleName(QStringLiteral("Status"));
+  StatusBar_->setAccessibleName(QStringLiteral("Status"));
   form_ = std::make_unique<pages::PageDataForm>(this, pageArea_, program_);
   rTxtTips_ = new ui::RichTextBox(pageArea_);
   rTxtTips_->setFocusPolicy(Qt::NoFocus);
   rTxtTips_->setAccessibleName(QStringLiteral("Tip"));
   lstUnit_ = new QListWidget(pageArea_);
   lstUnit_->hide();
+  lstUnit_->setAccessibleName(QStringLiteral("Units"));
   ui::setTwipsRect(lstUnit_, QRect(0, 0, 1095, 225));
   form_->tabStrip = TabStrip_;
   form_->lstUnit = lstUnit_;

@@ -50,7 +50,7 @@ void lstUnit_Click(pages::PageDataForm& form) {
                           t.UnitName(page, v, chosen).trimmed() + QStringLiteral("."));
     return;
   }
-  form.EditFlag = 1;
+  const pages::ProgramWrites writes(form);
   t.VarUnit(page, v) = chosen;
   form.lstUnit->hide();
   form.controls.txtV(v)->setText(numtext::formatPattern(shown, t.UnitFormat(page, v, chosen)));
@@ -59,7 +59,6 @@ void lstUnit_Click(pages::PageDataForm& form) {
   const Integer back =
       form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount() ? form.ActiveVar : v;
   form.controls.txtV(back)->setFocus();
-  form.EditFlag = 0;
 }
 
 void lstUnit_LostFocus(pages::PageDataForm& form) {

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/CheckBox.h"
 
@@ -38,11 +39,11 @@ void chkV_Click(pages::PageDataForm& form, Integer Index) {
     QString caption = c.chkV(old)->text();
     if (caption.endsWith(u'?')) caption.chop(1);
     c.chkV(old)->setText(caption);
-    c.txtV(old)->setReadOnly(false);
+    pages::MarkComputed(c.txtV(old), false);
   }
   if (!box->text().endsWith(u'?')) box->setText(box->text() + u'?');
   form.program.CurUnknown = Index;
-  c.txtV(Index)->setReadOnly(true);
+  pages::MarkComputed(c.txtV(Index), true);
   if (hadUnknown) setStateQuietly(form, c.chkV(old), Qt::Unchecked);
 }
 

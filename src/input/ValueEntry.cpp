@@ -122,7 +122,7 @@ void txtV_LostFocus(PageDataForm& form, Integer Index) {
   form.ActiveVar = Index;
   if (form.Committing || form.EditFlag == 0) return;
   const FlagScope committing(form.Committing);
-  form.EditFlag = 1;
+  const pages::ProgramWrites writes(form);
   const QString typed = form.controls.txtV(Index)->text();
   const calc::CommitResult result =
       form.session().commit(Index, typed, form.PrevValue, *form.calcUi);
@@ -131,7 +131,6 @@ void txtV_LostFocus(PageDataForm& form, Integer Index) {
   } else {
     commitRefused(form, Index, result);
   }
-  form.EditFlag = 0;
 }
 
 void Form_KeyDown(PageDataForm& form, Integer KeyCode, Integer /*Shift*/) {

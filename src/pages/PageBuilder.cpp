@@ -101,6 +101,18 @@ void placeColumns(const PageControls& c, Integer maxCaptionLen, int n) {
   }
 }
 
+// What a screen reader says of the frames: which rows each holds.
+void nameFrames(const PageControls& c, int s, int n) {
+  const bool split = s >= 2 && s <= n;
+  const int lastOfFirst = split ? s - 1 : n;
+  auto rows = [](int first, int last) {
+    return first == last ? QStringLiteral("Row %1").arg(first)
+                         : QStringLiteral("Rows %1 to %2").arg(first).arg(last);
+  };
+  c.Imgbox(0)->setAccessibleName(rows(1, lastOfFirst));
+  c.Imgbox(1)->setAccessibleName(split ? rows(s, n) : QString());
+}
+
 // The value boxes come first, then the check boxes, then Exit, Reset and Compute.
 void setTabOrder(const PageDataForm& form, int n) {
   const PageControls& c = form.controls;
@@ -162,7 +174,8 @@ void CreatePage(PageDataForm& form, Integer& page) {
   form.program.CurUnknown = t.UnknownVar(page);
   // The unknown shows a computed result, so its value box takes no typing.
   for (int i = 1; i <= n; ++i)
-    c.txtV(i)->setReadOnly(i == form.program.CurUnknown);
+    MarkComputed(c.txtV(i), i == form.program.CurUnknown);
+  nameFrames(c, s, n);
   form.PageBuilding = kFalse;
   form.window->setWindowTitle(t.PageTitle(t.CurPage));
   setTabOrder(form, n);
@@ -177,12 +190,16 @@ void RemovePage(PageDataForm& form) {
 // commit.
 void DisplayValues(PageDataForm& form) {
   const calc::PageSession session = form.session();
-  form.EditFlag = 1;
+  const ProgramWrites writes(form);
   for (Integer i = 1; i <= session.rowCount(); ++i) {
     form.controls.txtV(i)->setText(session.valueText(i));
     form.controls.lblUnit(i)->setText(session.unitName(i));
   }
-  form.EditFlag = 0;
+}
+
+void MarkComputed(QLineEdit* box, bool computed) {
+  box->setReadOnly(computed);
+  box->setAccessibleDescription(computed ? QStringLiteral("Computed") : QString());
 }
 
 QString spokenCaption(const QString& caption) {

@@ -5,6 +5,8 @@
 #include "numtext/NumberTypes.h"
 #include "pages/PageDataForm.h"
 
+class QLineEdit;
+
 namespace vantrel::pages {
 
 // Layout constants of a page, in twips.
@@ -34,6 +36,9 @@ void RemovePage(PageDataForm& form);
 // Rewrites every row's value box (factor x value, through the unit's format) and unit field.
 // The rewrite does not count as an edit.
 void DisplayValues(PageDataForm& form);
+
+// Makes a value box the unknown's (read-only, described as computed) or an input.
+void MarkComputed(QLineEdit* box, bool computed);
 
 // A caption as a screen reader speaks it: without the access-key "&" and the unknown's "?".
 QString spokenCaption(const QString& caption);

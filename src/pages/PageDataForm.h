@@ -61,4 +61,17 @@ struct PageDataForm {
   bool Committing = false;
 };
 
+// The program writes value boxes: EditFlag is 1 for the scope and 0 after it, also when the
+// scope ends in a failure (a flag left at 1 would make every later typing go unnoticed).
+class ProgramWrites {
+ public:
+  explicit ProgramWrites(PageDataForm& form) : form_(form) { form_.EditFlag = 1; }
+  ~ProgramWrites() { form_.EditFlag = 0; }
+  ProgramWrites(const ProgramWrites&) = delete;
+  ProgramWrites& operator=(const ProgramWrites&) = delete;
+
+ private:
+  PageDataForm& form_;
+};
+
 }  // namespace vantrel::pages
