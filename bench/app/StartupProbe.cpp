@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/frmPageData.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
 #include "ui/WindowPositionStore.h"
 
@@ -28,8 +29,9 @@ int main(int argc, char** argv) {
   vantrel::ui::QtDialogs dialogs;
   NoPositions positions;
   vantrel::ui::QtProgramEnd programEnd;
-  vantrel::app::frmPageData window(program,
-                                   vantrel::app::WindowServices{dialogs, positions, programEnd});
+  vantrel::ui::DesktopDocumentOpener opener;
+  vantrel::app::frmPageData window(
+      program, vantrel::app::WindowServices{dialogs, positions, programEnd, opener});
   if (!window.Form_Load()) return 1;
   window.show();
   // The window is on the screen once the event loop has painted it.

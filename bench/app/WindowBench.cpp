@@ -15,6 +15,7 @@
 #include "numtext/NumberFormat.h"
 #include "pages/PageSwitch.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
 #include "ui/WindowPositionStore.h"
 
@@ -36,13 +37,17 @@ class NoEnd : public ui::ProgramEnd {
  public:
   void end(int) override {}
 };
+class NoOpener : public ui::DocumentOpener {
+ public:
+  bool open(const QString&) override { return false; }
+};
 
 // One window on the shipped data file for all benchmarks.
 struct Window {
   Window() {
     QDir::setCurrent(QStringLiteral(VANTREL_SHIPPED_DATA_DIR));
-    window =
-        std::make_unique<app::frmPageData>(program, app::WindowServices{dialogs, positions, end});
+    window = std::make_unique<app::frmPageData>(
+        program, app::WindowServices{dialogs, positions, end, opener});
     loaded = window->Form_Load();
   }
   void show(int page) {
@@ -54,6 +59,7 @@ struct Window {
   Answers dialogs;
   NoPositions positions;
   NoEnd end;
+  NoOpener opener;
   std::unique_ptr<app::frmPageData> window;
   bool loaded = false;
 };

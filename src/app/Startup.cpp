@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/frmPageData.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
 #include "ui/WindowPositionStore.h"
 
@@ -34,8 +35,9 @@ int runProgram(Application& application) {
   ui::QtDialogs dialogs;
   ui::QtWindowPositionStore positions;
   RecordedEnd programEnd;
+  ui::DesktopDocumentOpener opener;
   application.setDialogs(&dialogs);
-  frmPageData window(program, WindowServices{dialogs, positions, programEnd});
+  frmPageData window(program, WindowServices{dialogs, positions, programEnd, opener});
   dialogs.setParent(&window);
   try {
     if (!window.Form_Load()) return programEnd.status();

@@ -18,8 +18,11 @@
 #include "pages/PageDataForm.h"
 #include "pages/PageReset.h"
 #include "pages/PageSwitch.h"
+#include "tips/Help.h"
 #include "tips/PointerMoves.h"
+#include "tips/TipBox.h"
 #include "ui/CheckBox.h"
+#include "ui/RichTextBox.h"
 
 namespace vantrel::app {
 
@@ -72,6 +75,7 @@ void WindowEvents::watchRow(const pages::PageRow& row) {
                            static_cast<QWidget*>(row.lblUnit)}) {
     control->installEventFilter(this);
   }
+  row.txtV->setMouseTracking(true);
   ui::CheckBox* box = row.chkV;
   connect(box, &QCheckBox::stateChanged, this, [this, box] {
     Part part = Part::None;
@@ -100,6 +104,11 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
                      static_cast<QWidget*>(form_.lstUnit)}) {
     w->installEventFilter(this);
   }
+  QWidget* tipArea = form_.rTxtTips->viewport();
+  tipArea->setMouseTracking(true);
+  tipArea->installEventFilter(this);
+  connect(form_.TipTimer, &QTimer::timeout, this, [this] { tips::TipTimer_Timer(form_); });
+  connect(c.btnHelp(), &QPushButton::clicked, this, [this] { tips::btnHelp_Click(form_); });
   connect(c.btnReset(), &QPushButton::clicked, this, [this] { pages::btnReset_Click(form_); });
   connect(c.btnCompute(), &QPushButton::clicked, this, [this] { input::btnCompute_Click(form_); });
   // Both signals: a click on the unit already selected changes no row but still chooses it.
@@ -141,8 +150,7 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
       focusOut(watched, static_cast<QFocusEvent*>(event));
       return false;
     case QEvent::MouseMove:
-      mouseMove(watched, static_cast<QMouseEvent*>(event));
-      return watched != form_.tabStrip;
+      return mouseMove(watched, static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease: {
       Part part = Part::None;
       const Integer i = rowOf(watched, part);
@@ -176,6 +184,10 @@ bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
   }
   Integer code = keyCodeOf(key);
   input::Form_KeyDown(form_, code, shift);
+  if (key->key() == Qt::Key_F1) {
+    tips::btnHelp_Click(form_);
+    return true;
+  }
   if (watched == form_.tabStrip) {
     if (code != kKeyLeft && code != kKeyRight && code != kKeyUp && code != kKeyDown) return false;
     pages::TabStrip_KeyDown(form_, code, shift);
@@ -219,10 +231,23 @@ void WindowEvents::focusOut(QObject* watched, const QFocusEvent* focus) {
   if (part == Part::Value) input::txtV_LostFocus(form_, i);
 }
 
-void WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {
+bool WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {
   const pages::PageControls& c = form_.controls;
+  // A move with a button down belongs to the control (selecting text, dragging).
+  if (move->buttons() != Qt::NoButton) return false;
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  if (part == Part::Value) {
+    tips::txtV_MouseMove(form_, i);
+    return false;
+  }
+  if (watched == form_.rTxtTips->viewport()) {
+    tips::rTxtTips_MouseMove(form_);
+    return false;
+  }
   if (watched == form_.tabStrip) {
     tips::TabStrip_MouseMove(form_);
+    return false;  // the strip shows which tab is under the pointer
   } else if (watched == c.Imgbox(0) || watched == c.Imgbox(1)) {
     tips::Imgbox_MouseMove(form_, watched == c.Imgbox(0) ? 0 : 1);
   } else if (watched == pageArea_ || watched == window_) {
@@ -231,6 +256,7 @@ void WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {
     if (under == nullptr || under == c.Imgbox(0) || under == c.Imgbox(1) || under == pageArea_)
       tips::Form_MouseMove(form_);
   }
+  return true;
 }
 
 }  // namespace vantrel::app

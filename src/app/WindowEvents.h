@@ -47,7 +47,7 @@ class WindowEvents : public QObject {
   bool keyPress(QObject* watched, QKeyEvent* key);
   bool focusIn(QObject* watched, const QFocusEvent* focus);
   void focusOut(QObject* watched, const QFocusEvent* focus);
-  void mouseMove(QObject* watched, const QMouseEvent* move);
+  bool mouseMove(QObject* watched, const QMouseEvent* move);
 
   pages::PageDataForm& form_;
   QWidget* window_ = nullptr;

@@ -56,8 +56,6 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   StatusBar_->setAccessibleName(QStringLiteral("Status"));
   form_ = std::make_unique<pages::PageDataForm>(this, pageArea_, program_);
   rTxtTips_ = new ui::RichTextBox(pageArea_);
-  rTxtTips_->setFocusPolicy(Qt::NoFocus);
-  rTxtTips_->setAccessibleName(QStringLiteral("Tip"));
   lstUnit_ = new QListWidget(pageArea_);
   lstUnit_->hide();
   lstUnit_->setAccessibleName(QStringLiteral("Units"));
@@ -67,6 +65,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   form_->rTxtTips = rTxtTips_;
   form_->TipTimer = TipTimer_;
   form_->dialogs = &services_.dialogs;
+  form_->opener = &services_.opener;
   form_->calcUi = this;
   events_ = std::make_unique<WindowEvents>(*form_);
   events_->watchWindow(this, pageArea_);

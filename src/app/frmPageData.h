@@ -21,6 +21,7 @@ class QTimer;
 
 namespace vantrel::ui {
 class Dialogs;
+class DocumentOpener;
 class ProgramEnd;
 class RichTextBox;
 class WindowPositionStore;
@@ -28,11 +29,13 @@ class WindowPositionStore;
 
 namespace vantrel::app {
 
-// What the window needs from outside: message boxes, the settings store and the way to end.
+// What the window needs from outside: message boxes, the settings store, the way to end and the
+// opening of the help documents.
 struct WindowServices {
   ui::Dialogs& dialogs;
   ui::WindowPositionStore& positions;
   ui::ProgramEnd& programEnd;
+  ui::DocumentOpener& opener;
 };
 
 class frmPageData : public QWidget, private calc::CalcUi {

@@ -10,6 +10,7 @@
 #include "pages/PageDataForm.h"
 #include "ui/CheckBox.h"
 #include "ui/Dialogs.h"
+#include "ui/RichTextBox.h"
 
 namespace vantrel::input {
 

@@ -15,7 +15,9 @@ class QWidget;
 
 namespace vantrel::ui {
 class Dialogs;
-}
+class DocumentOpener;
+class RichTextBox;
+}  // namespace vantrel::ui
 
 namespace vantrel::pages {
 
@@ -37,10 +39,11 @@ struct PageDataForm {
   // Controls and services outside the page area, set by the window.
   QTabBar* tabStrip = nullptr;  // first in the keyboard order of a page
   QListWidget* lstUnit = nullptr;
-  QWidget* rTxtTips = nullptr;
+  ui::RichTextBox* rTxtTips = nullptr;
   QTimer* TipTimer = nullptr;
   ui::Dialogs* dialogs = nullptr;
-  calc::CalcUi* calcUi = nullptr;  // the status bar and the solver's questions
+  ui::DocumentOpener* opener = nullptr;  // opens the help documents
+  calc::CalcUi* calcUi = nullptr;        // the status bar and the solver's questions
 
   Integer PageBuilding = kFalse;  // True while a page is being built
   Integer CurFocusRow = 0;        // the row whose value box last took the focus
@@ -55,6 +58,11 @@ struct PageDataForm {
   Integer UnitListBusy = kFalse;
   Integer TipArmed = kFalse;  // a value box is being edited
   Integer TipRow = 0;         // the row whose tip the next tick shows; 0: the row being edited
+  Integer TipTickCount = 0;   // ticks since the last tip was shown (or tried)
+  Integer SkipNextValueMove = kFalse;  // every second pointer move over a value box is ignored
+  // True while a tick runs: the message of a page without enough tips lets further ticks
+  // through, which must not open a second message.
+  bool InTipTick = false;
 
   // True while a commit runs: a message box it opens gives the focus back to the window, which
   // must neither commit again nor enter the commit a second time.

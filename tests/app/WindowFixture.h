@@ -15,6 +15,7 @@
 #include "app/frmPageData.h"
 #include "datafile/RtfText.h"
 #include "ui/Dialogs.h"
+#include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
 #include "ui/WindowPositionStore.h"
 
@@ -58,6 +59,17 @@ class RecordingEnd : public ui::ProgramEnd {
   std::vector<int> statuses;
 };
 
+// Records the documents the window asks to open; those named in `opens` open.
+class RecordingOpener : public ui::DocumentOpener {
+ public:
+  bool open(const QString& path) override {
+    asked.push_back(path);
+    return opens.contains(path);
+  }
+  QStringList opens;
+  QStringList asked;
+};
+
 // One run of the program in a folder that holds the data file given (or none).
 class WindowRun {
  public:
@@ -68,8 +80,8 @@ class WindowRun {
       : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
     if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
     QDir::setCurrent(folder_.path());
-    window_ = std::make_unique<app::frmPageData>(program_,
-                                                 app::WindowServices{dialogs_, *positions_, end_});
+    window_ = std::make_unique<app::frmPageData>(
+        program_, app::WindowServices{dialogs_, *positions_, end_, opener_});
     loaded_ = window_->Form_Load();
   }
   ~WindowRun() {
@@ -111,6 +123,7 @@ class WindowRun {
   ProgramWide& program() { return program_; }
   RecordingDialogs& dialogs() { return dialogs_; }
   RecordingEnd& programEnd() { return end_; }
+  RecordingOpener& opener() { return opener_; }
   QString folder() const { return QDir(folder_.path()).canonicalPath(); }
 
  private:
@@ -121,6 +134,7 @@ class WindowRun {
   MemoryPositionStore ownPositions_;
   MemoryPositionStore* positions_;
   RecordingEnd end_;
+  RecordingOpener opener_;
   std::unique_ptr<app::frmPageData> window_;
   bool loaded_ = false;
 };
