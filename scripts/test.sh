@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vantrel with its tests and runs every test: once in a normal
-# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, then the installation check, then once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -16,6 +17,7 @@ run_suite() {
 }
 
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/check-install.sh" "$root/build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON \
   -DVANTREL_BUILD_BENCH=OFF

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -26,6 +27,10 @@ namespace vantrel::app {
 
 namespace {
 
+// Off unless asked for (QT_LOGGING_RULES="vantrel.startup.info=true"): lets an installation
+// check see that the first page came up without a screen to look at.
+Q_LOGGING_CATEGORY(lcStartup, "vantrel.startup", QtWarningMsg)
+
 constexpr int kStatusMissingFile = 1;
 constexpr int kStatusMalformedFile = 2;
 
@@ -45,6 +50,11 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
       TipTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("frmPageData"));
   setWindowTitle(QStringLiteral("Hazen Williams Formular"));
+  // The page's caption widths (105 twips a character) are made for a small dialog font: Arial
+  // at 8.25 points (its metric twin Liberation Sans where Arial is not installed).
+  QFont formFont(QStringLiteral("Arial"));
+  formFont.setPointSizeF(8.25);
+  setFont(formFont);
   TabStrip_->setExpanding(false);
   TabStrip_->setDrawBase(true);
   // A click on a tab takes the focus, so that the value box being edited commits before the
@@ -104,6 +114,7 @@ bool frmPageData::Form_Load() {
   placeWindow();
   TipTimer_->setInterval(tables.TipInterval);
   events_->watchTabChoices();
+  qCInfo(lcStartup).noquote() << "page 1 shown:" << windowTitle();
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,10 +33,12 @@ class RecordingDialogs : public ui::Dialogs {
   ui::MessageAnswer message(const QString& text, ui::MessageIcon icon,
                             ui::MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
-    return buttons == ui::MessageButtons::YesNo ? answer : ui::MessageAnswer::Ok;
+    if (buttons != ui::MessageButtons::YesNo) return ui::MessageAnswer::Ok;
+    return answerYesNo ? answerYesNo() : answer;
   }
   std::vector<RecordedMessage> messages;
   ui::MessageAnswer answer = ui::MessageAnswer::Yes;
+  std::function<ui::MessageAnswer()> answerYesNo;  // when set, answers instead of `answer`
 };
 
 class MemoryPositionStore : public ui::WindowPositionStore {
