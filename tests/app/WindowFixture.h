@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTabBar>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -15,6 +17,7 @@
 #include "QtPrinters.h"
 #include "app/frmPageData.h"
 #include "datafile/RtfText.h"
+#include "pages/PageControls.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
@@ -116,6 +119,18 @@ class WindowRun {
     settle();
     if (text.isEmpty()) QTest::keyClick(focused(), Qt::Key_Backspace);
     QTest::keyClicks(focused(), text);
+  }
+  // A control by a short name: "v3" row 3's value box, "c3" its check box, "tabs", or a button's
+  // caption ("Compute").
+  QWidget* named(const QString& name) {
+    const pages::PageControls& c = form().controls;
+    if (name == "tabs") return window().TabStrip();
+    if (name[0] == 'v') return c.txtV(name.mid(1).toInt());
+    if (name[0] == 'c' && name[1].isDigit()) return c.chkV(name.mid(1).toInt());
+    for (QPushButton* b : {c.btnExit(), c.btnReset(), c.btnCompute(), c.btnHelp()}) {
+      if (b->text().remove('&') == name) return b;
+    }
+    return nullptr;
   }
   void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(focused(), k, m);
