@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QListWidget>
 #include <QTabBar>
+#include <iostream>
 #include <random>
 
 #include "app/WindowFixture.h"
