@@ -15,22 +15,6 @@ namespace {
 
 using namespace vantrel;
 
-void BM_OneInvocationStartToExit(benchmark::State& state) {
-  for (auto _ : state) {
-    QProcess solve;
-    solve.setWorkingDirectory(QStringLiteral(VANTREL_SHIPPED_DATA_DIR));
-    QElapsedTimer clock;
-    clock.start();
-    solve.start(QStringLiteral(VANTREL_SOLVE_PROGRAM), {"H.Williams", "flow=60 l/s"});
-    if (!solve.waitForFinished(30000) || solve.exitCode() != 0) {
-      state.SkipWithError("vantrel-solve did not solve the page");
-      break;
-    }
-    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
-  }
-}
-BENCHMARK(BM_OneInvocationStartToExit)->UseManualTime()->Unit(benchmark::kMillisecond);
-
 class Silent : public calc::CalcUi {
  public:
   void setStatusText(const QString&) override {}
@@ -68,6 +52,24 @@ void BM_TenThousandCommits(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TenThousandCommits)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Runs after the commits: in a process that has started children, the commits above measure
+// several times slower, which would say nothing about the page session.
+void BM_OneInvocationStartToExit(benchmark::State& state) {
+  for (auto _ : state) {
+    QProcess solve;
+    solve.setWorkingDirectory(QStringLiteral(VANTREL_SHIPPED_DATA_DIR));
+    QElapsedTimer clock;
+    clock.start();
+    solve.start(QStringLiteral(VANTREL_SOLVE_PROGRAM), {"H.Williams", "flow=60 l/s"});
+    if (!solve.waitForFinished(30000) || solve.exitCode() != 0) {
+      state.SkipWithError("vantrel-solve did not solve the page");
+      break;
+    }
+    state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+  }
+}
+BENCHMARK(BM_OneInvocationStartToExit)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
