@@ -37,8 +37,8 @@ class PageSession {
   // The stored value of row var, in its base unit.
   Single value(Integer var) const { return t_.CurValue(var); }
 
-  // Puts `page` on show: its stored values become the working values and its stored unknown the
-  // row to solve for. Leaving a page stores them back; entering it again continues from there.
+  // Puts `page` on show: its stored values (VarValue) become the working values and its stored
+  // unknown the row to solve for.
   void enterPage(Integer page);
   // Makes row var the one to solve for; the next commit solves for it.
   void chooseUnknown(Integer var) { unknown_ = var; }
