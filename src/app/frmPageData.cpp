@@ -14,6 +14,7 @@
 
 #include "app/LoadScreen.h"
 #include "datafile/DataFileError.h"
+#include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
 #include "numtext/NumberReading.h"
 #include "pages/PageBuilder.h"
@@ -123,9 +124,7 @@ bool frmPageData::LoadSystemData() {
   QString fileName;
   QString folder;
   if (datafile::FindSystemDataFile(fileName, folder, program_).isEmpty()) {
-    abortLoading(QStringLiteral("System Data File not found !\r[") + folder + fileName +
-                     QStringLiteral("]\rLoading ABORT !"),
-                 kStatusMissingFile);
+    abortLoading(datafile::missingFileMessage(folder + fileName), kStatusMissingFile);
     return false;
   }
   const QString path = folder + fileName;
@@ -134,10 +133,7 @@ bool frmPageData::LoadSystemData() {
   try {
     datafile::ReadSystemData(sData_, form_->tables, path, screen);
   } catch (const datafile::DataFileError& error) {
-    QString text = QStringLiteral("System Data File is damaged !\r") + error.problem();
-    if (!error.location().isEmpty()) text += QStringLiteral("\rAt: ") + error.location();
-    abortLoading(text + QStringLiteral("\r[") + path + QStringLiteral("]\rLoading ABORT !"),
-                 kStatusMalformedFile);
+    abortLoading(datafile::damagedFileMessage(error, path), kStatusMalformedFile);
     return false;
   }
   for (int i = 1; i <= form_->controls.rowCount(); ++i) {

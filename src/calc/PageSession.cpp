@@ -44,6 +44,20 @@ const QChar kCr(13);
 
 }  // namespace
 
+void PageSession::enterPage(Integer page) {
+  t_.CurPage = page;
+  for (Integer i = 1; i <= t_.VarCount(page); ++i)
+    t_.CurValue(i) = t_.VarValue(page, i);
+  unknown_ = t_.UnknownVar(page);
+}
+
+bool PageSession::chooseUnit(Integer var, Integer u) {
+  Single shown = 0;
+  if (!valueInUnit(var, u, shown)) return false;
+  t_.VarUnit(page(), var) = u;
+  return true;
+}
+
 QString PageSession::caption(Integer var) const {
   return t_.VarCaptionRTF(page(), var).plainText();
 }
