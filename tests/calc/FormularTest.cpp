@@ -109,8 +109,20 @@ TEST(FormulaResidual, ArithmeticFailuresEndTheEvaluationKeepingEarlierOutputs) {
   }
 }
 
+TEST(FormulaResidual, BlanksAroundACaptionAreIgnored) {
+  for (const QString caption : {" Bends", "Bends  ", " Bends "}) {
+    Array1<Single> v = vectorOf({0.1f, 0.01f, 0.9f, 0.07431f, 0});
+    Array1<Single> expected = v;
+    FakeCalcUi ui;
+    Integer flag = 0;
+    EXPECT_EQ(FormulaResidual(v, flag, caption, ui), FormulaResidual(expected, flag, "Bends", ui));
+    EXPECT_EQ(v, expected);
+    EXPECT_TRUE(ui.criticals.empty()) << caption.toStdString();
+  }
+}
+
 TEST(FormulaResidual, UnknownCaptionsReportAndLeaveTheVectorAlone) {
-  for (const QString caption : {"bends", "Bends ", "", "C.white", "IN/OUT"}) {
+  for (const QString caption : {"bends", "Bends\t", "\u00a0Bends", "", "C.white", "IN/OUT"}) {
     SCOPED_TRACE(caption.toStdString());
     Array1<Single> v = vectorOf({0.1f, 0.01f, 0.9f, 0.07f, 3});
     const Array1<Single> before = v;

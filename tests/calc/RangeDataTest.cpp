@@ -160,9 +160,11 @@ TEST(RangeMessage, TextsCharacterForCharacter) {
       {"F,0~1,?x,7", "x", "", "x out of Range!\rAccepted range is: 0 to 1"},
       {"F,0~1,?,5", "x", "", "x out of Range!\rAccepted range is: 0 to 1 or  5"},
       {"S,YES,NO", "x", "", "x out of Range!\rAccepted range is: YES or  NO"},
-      // Nothing to show: an "S" list converted with a factor, or the type alone.
+      // Nothing to show: an "S" list converted with a factor, or the type alone; a type and its
+      // comma still get the second line.
       {"", "&Flow=", "m", " Flow  out of Range!"},
       {"F", "&Flow=", "m", " Flow  out of Range!"},
+      {"F,", "&Flow=", "m", " Flow  out of Range!\rAccepted range is: m"},
   };
   for (const auto& c : cases) {
     QString caption = c.caption;

@@ -52,6 +52,22 @@ TEST(Loaders, ReadOnePageCompletely) {
   EXPECT_EQ(r.view.tabs.toolTips, QStringList{"- Loss of a bend"});
 }
 
+// A focus row off the page and a default unit that its own list does not offer still load: the
+// window focuses row 1 instead, and shows the value with the factor of the unit slot.
+TEST(Loaders, KeepsFocusRowsAndDefaultUnitsTheWindowCanStillUse) {
+  PageText page;
+  page.system = "#a =, 1, 2, 1# #b =, 1, 3, 0# #c =, 1, 1, 0# #0,T,Bends,7#";
+  page.unit = "\\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@ @x,0,0@ @y,0,5@\\ROW/ \\ROW/@m,0,1@\\ROW/";
+  LoadResult r;
+  testing::loadText(fileText({page}), r);
+  const PageTables& t = r.tables;
+  EXPECT_EQ(t.FocusRow(1), 7);
+  EXPECT_EQ(t.VarUnitDefault(1, 1), 2);  // beyond its row's single unit
+  EXPECT_EQ(t.UnitFactor(1, 1, 2), 0.0f);
+  EXPECT_EQ(t.VarUnitDefault(1, 2), 3);  // after a factor of 0
+  EXPECT_EQ(t.UnitFactor(1, 2, 3), 5.0f);
+}
+
 TEST(Loaders, AtMostTwentyPagesAreRead) {
   LoadResult r;
   testing::loadText(fileText(std::vector<PageText>(25)), r);
@@ -225,14 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "too large", "field 3"},
         MalformedCase{"SingleOverflow", fileText({withSystem("#a =, 1E40, 1, 1# #0,T,Bends,1#")}),
                       "too large", "field 2"},
-        MalformedCase{"DefaultUnitOutsideItsList",
-                      fileText({withSystem("#a =, 1, 3, 1# #b =, 1, 1, 0# #c =, 1, 1, 0# "
+        MalformedCase{"DefaultUnitOutsideTheUnitTable",
+                      fileText({withSystem("#a =, 1, 1, 1# #b =, 1, 3, 0# #c =, 1, 1, 0# "
                                            "#0,T,Bends,1#")}),
-                      "default unit 3", "page 1, \"\\SYSTEM/\" section, variable record 1"},
-        MalformedCase{"FocusRowOffThePage",
-                      fileText({withSystem("#a =, 1, 1, 1# #b =, 1, 1, 0# #c =, 1, 1, 0# "
-                                           "#0,T,Bends,7#")}),
-                      "focus row 7", "page 1"}),
+                      "default unit 3", "page 1, \"\\SYSTEM/\" section, variable record 2"},
+        MalformedCase{"DefaultUnitZero",
+                      fileText({withSystem("#a =, 1, 0, 1# #b =, 1, 1, 0# #c =, 1, 1, 0# "
+                                           "#0,T,Bends,1#")}),
+                      "default unit 0", "variable record 1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Loaders, AFileThatIsNotRtfIsRefused) {
