@@ -41,6 +41,9 @@ TEST(FormulaResidual, WorkedValuesBalanceAndGiveTheirOutputs) {
     ASSERT_TRUE(testing::textbookBalance(v, set.caption, b));
     // Four-digit inputs leave a residual of a few parts in 10^4 of the formula's terms.
     EXPECT_LT(std::fabs(r), 1e-3 * std::fabs(b.lhs));
+    if (set.residual != 0) {
+      EXPECT_EQ(r, set.residual);
+    }
     for (const auto& [position, expected] : set.expectedOutputs) {
       EXPECT_TRUE(testing::sameToFourDigits(v(position), expected))
           << position << ": " << v(position);

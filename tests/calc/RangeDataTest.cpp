@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <cfloat>
 #include <optional>
 #include <random>
@@ -59,6 +60,7 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       {"S,YES,NO", "yes", true, "YES", {}},
       {"S,YES,NO", " no ", true, "NO", {}},
       {"S,YES,NO", "Y", false, "Y", {}},
+      {"S,YES,NO", "YES\t", false, "YES\t", {}},
       {"S, YES", "YES", false, "YES", {}},
       {"S", "", true, "", {}},
       {"O,LOW,HIGH", "h", true, "HIGH", {}},
@@ -87,9 +89,9 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       EXPECT_EQ(number, *c.number);
       EXPECT_EQ(text, "unset");
     } else {
-      // The text output is the trimmed entry, before an option replaces it.
+      // The text output is the entry without its blanks, before an option replaces it.
       EXPECT_EQ(number, -99);
-      EXPECT_EQ(text, c.entry.trimmed().toUpper());
+      EXPECT_EQ(text, c.entry.toUpper().remove(QRegularExpression("^ +| +$")));
     }
   }
 }

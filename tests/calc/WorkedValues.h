@@ -18,6 +18,9 @@ struct WorkedSet {
   int unknown = 0;
   std::vector<std::pair<int, double>> expectedOutputs;
   double wettedArea = 0;  // Manning: the area Q / v, where the set gives one
+  // The residual as the formula returns it, where a set pins it down to the last bit (0: not
+  // given). It shows the quantities the formula holds in single precision.
+  Single residual = 0;
 
   Array1<Single> vector() const {
     Array1<Single> v(static_cast<int>(values.size()));
@@ -34,7 +37,12 @@ inline const std::vector<WorkedSet>& workedSets() {
        {0.1f, 0.01f, 100, 100, 3.125f, 0, 0, 0},
        5,
        {{6, 0.03125}, {7, 37.85}, {8, 1.273}}},
-      {"C.White", {0.1f, 0.007368f, 0.0001f, 0.000001f, 100, 1, 0, 0, 0}, 2, {{9, 0.9380}}},
+      {"C.White",
+       {0.1f, 0.007368f, 0.0001f, 0.000001f, 100, 1, 0, 0, 0},
+       2,
+       {{9, 0.9380}},
+       0,
+       2.08794646e-07f},  // with w held in double precision: 2.09193e-07
       {"Manning", {0.5f, 0.05970f, 0.013f, 0.5f, 100, 0.1f, 0, 0, 0}, 2, {}, 0.09817},
       {"Manning", {0.5f, 0.1194f, 0.013f, 1, 100, 0.1f, 0, 0, 0}, 2, {}, 0.1963},
       {"Orifice", {0.1f, 0.5f, 0.01f, 3.328f, 0.61f, 0, 0, 0}, 4, {{6, 1.273}, {7, 5.092}}},

@@ -53,11 +53,13 @@ TEST(Loaders, ReadOnePageCompletely) {
 }
 
 // A focus row off the page and a default unit that its own list does not offer still load: the
-// window focuses row 1 instead, and shows the value with the factor of the unit slot.
-TEST(Loaders, KeepsFocusRowsAndDefaultUnitsTheWindowCanStillUse) {
+// window focuses row 1 instead, and shows the value with the factor of the unit slot. Range
+// expressions and unit names are kept as written (a blank is the name of "no unit").
+TEST(Loaders, KeepsWhatIsWrittenThatTheWindowCanStillUse) {
   PageText page;
   page.system = "#a =, 1, 2, 1# #b =, 1, 3, 0# #c =, 1, 1, 0# #0,T,Bends,7#";
-  page.unit = "\\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@ @x,0,0@ @y,0,5@\\ROW/ \\ROW/@m,0,1@\\ROW/";
+  page.unit = "\\ROW/@ ,0,1@\\ROW/ \\ROW/@m,0,1@ @x,0,0@ @y,0,5@\\ROW/ \\ROW/@m ,0,1@\\ROW/";
+  page.range = "# F, 0~10 # #F,*# #F,*#";
   LoadResult r;
   testing::loadText(fileText({page}), r);
   const PageTables& t = r.tables;
@@ -66,6 +68,9 @@ TEST(Loaders, KeepsFocusRowsAndDefaultUnitsTheWindowCanStillUse) {
   EXPECT_EQ(t.UnitFactor(1, 1, 2), 0.0f);
   EXPECT_EQ(t.VarUnitDefault(1, 2), 3);  // after a factor of 0
   EXPECT_EQ(t.UnitFactor(1, 2, 3), 5.0f);
+  EXPECT_EQ(t.UnitName(1, 1, 1), " ");
+  EXPECT_EQ(t.UnitName(1, 3, 1), "m ");
+  EXPECT_EQ(t.RangeExpr(1, 1), " F, 0~10 ");
 }
 
 TEST(Loaders, AtMostTwentyPagesAreRead) {

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         UnpackCase{"OnlyOneLeadingLineBreakDropped", "#\n\nafter two#", "#", 1, "", 1,
                    "\r\nafter two"},
         UnpackCase{"TrailingBreakIsTheFinalMark", "#text\n#", "#", 1, "", 1, "text"},
+        UnpackCase{"ClosingMarkerAtTheLastPosition", QString(32765, 'x') + "#a#", "#", 1, "", 1,
+                   "a"},
         UnpackCase{"LongMarker", "\\SYSTEM/one\\SYSTEM/\\SYSTEM/two\\SYSTEM/", "\\SYSTEM/", 2, "",
                    2, "two"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -76,13 +78,16 @@ TEST(Unpack, AMissingClosingMarkerIsAnError) {
 }
 
 TEST(Unpack, AMarkerBeyondPosition32767IsAnError) {
-  rtf::WorkingDocument doc = documentOf(QString(32768, QLatin1Char('x')) + "#a#");
-  Integer item = 1;
-  try {
-    sDataUnpack(doc, item, QStringLiteral("#"));
-    FAIL() << "no error";
-  } catch (const DataFileError& error) {
-    EXPECT_TRUE(error.problem().contains("32768")) << error.message().toStdString();
+  // An opening marker beyond it, and a closing one.
+  for (const int x : {32768, 32766}) {
+    rtf::WorkingDocument doc = documentOf(QString(x, QLatin1Char('x')) + "#a#");
+    Integer item = 1;
+    try {
+      sDataUnpack(doc, item, QStringLiteral("#"));
+      ADD_FAILURE() << "no error for " << x;
+    } catch (const DataFileError& error) {
+      EXPECT_TRUE(error.problem().contains("32768")) << error.message().toStdString();
+    }
   }
 }
 

@@ -39,7 +39,8 @@ const Case kCases[] = {
     // Unicode and fallbacks.
     {"FallbackAfterDelimiterSpace", R"({\rtf1 \u8804 ?x})", u"≤x"_s},
     {"ControlWordAsFallback", R"({\rtf1 \u8212\emdash x})", u"—x"_s},
-    {"BraceEndsFallbackEarly", R"({\rtf1 {\uc2\u945 a}b})", u"αb"_s},
+    {"BraceEndsFallbackEarly", R"({\rtf1 {\uc2\u945}bc})", u"αbc"_s},
+    {"NegativeUcIsZero", R"({\rtf1 \uc-1\u945 xy})", u"αxy"_s},
     {"UcIsRestoredByGroupEnd", R"({\rtf1 {\uc0 x}\u945?y})", u"xαy"_s},
     {"CodeAbove65535IsACodePoint", R"({\rtf1 \u120584?})", u"\U0001D708"_s},
     {"LoneSurrogatesAreReplaced", R"({\rtf1 \u55349?x\u57096?y})", u"\uFFFDx\uFFFDy"_s},
@@ -58,7 +59,7 @@ const Case kCases[] = {
      R"({\rtf1{\fonttbl{\f0\fcharset128 MS Gothic;}}\f0 \'82\par x})", u"\r\nx"_s},
     {"OtherSymbolFontToPrivateUse", R"({\rtf1{\fonttbl{\f1\fcharset2 Wingdings;}}{\f1 J\'fc}})",
      u"\uF04A\uF0FC"_s},
-    {"SymbolFontDigitsStay", R"({\rtf1{\fonttbl{\f2\fcharset2 Symbol;}}{\f2 1a\'b4}})", u"1α×"_s},
+    {"SymbolFontDigitsStay", R"({\rtf1{\fonttbl{\f2\fcharset2 symbol;}}{\f2 1a\'b4}})", u"1α×"_s},
     // Destinations.
     {"FieldInstructionWithoutStar", R"({\rtf1 {\field{\fldinst PAGE}{\fldrslt 3}}})", u"3"_s},
     {"NestedFields",
@@ -66,6 +67,8 @@ const Case kCases[] = {
      u"in out"_s},
     {"FieldWithoutResult", R"({\rtf1 a{\field{\*\fldinst PAGE}}b})", u"ab"_s},
     {"UnicodeAlternativeWithoutStar", R"({\rtf1 {\upr{}{\ud C}}})", u"C"_s},
+    {"GroupFirstInAnsiAlternative", R"({\rtf1 {\upr{{\b A}}{\*\ud B}}})", u"B"_s},
+    {"EscapedBraceInSkippedDestination", R"({\rtf1 a{\*\x \}}b})", u"ab"_s},
     {"BinaryDataInBody", R"({\rtf1 a{\bin3 }\{}b})", u"ab"_s},
     {"BinaryWithoutCount", R"({\rtf1 \bin x})", u"x"_s},
     {"BinaryLongerThanData", R"({\rtf1 a\bin999 xyz)", u"a"_s},
@@ -79,6 +82,8 @@ const Case kCases[] = {
     {"NestedTable", R"({\rtf1 A\nestcell B\nestcell\nestrow{\nonesttables fallback}x})",
      u"A\tB\r\nx"_s},
     {"RowWithoutCells", R"({\rtf1 A\row B})", u"A\r\nB"_s},
+    {"LineBreakBeforeCellMarkStays",
+     R"({\rtf1 \trowd\cellx1000\cellx2000\intbl A\line\cell B\cell\row x})", u"A\r\n\tB\r\nx"_s},
     // Unbalanced input.
     {"TextAfterLastBraceIgnored", "{\\rtf1 A}garbage}}", u"A"_s},
     {"StrayBraceEndsDocument", R"({\rtf1 {A}}}B})", u"A"_s},
