@@ -21,21 +21,12 @@ const Case kCases[] = {
     {"LetterOrPunctuationEndsAWord", R"({\rtf1{\fonttbl{\f0 Arial;}}\f0Text\b0,})", u"Text,"_s},
     {"LineEndSplitsAWordName", "{\\rtf1 A\\pa\nr}", u"Ar"_s},
     {"MinusWithoutDigitIsText", R"({\rtf1 \li-x})", u"-x"_s},
-    {"UpperCaseWordIsUnknown", R"({\rtf1 A\PAR B})", u"AB"_s},
-    {"OverlongWordIsIgnored", R"({\rtf1 A\abcdefghijklmnopqrstuvwxyzabcdefghijkl B})", u"AB"_s},
-    {"AbsurdParameterIsClamped", R"({\rtf1 A\insrsid99999999999999999999 B})", u"AB"_s},
     {"ControlSymbolEatsNoSpace", R"({\rtf1 \~ x\'b0C})", u"\u00A0 x°C"_s},
     {"BadHexEscapeIsIgnored", R"({\rtf1 \'zz\'4})", u"zz4"_s},
     {"RawTabAndEscapedTab", "{\\rtf1 a\tb\\\tc}", u"a\tb\tc"_s},
-    {"ControlBytesAreNoText",
-     QByteArrayLiteral("{\\rtf1 A\0B\x01"
-                       "C}"),
-     u"ABC"_s},
     {"BackslashLineEndIsParagraph", "{\\rtf1 A\\\r\nB\\\nC}", u"A\r\nB\r\nC"_s},
-    {"IndexSymbolsGiveNothing", R"({\rtf1 a\:b\|c\-d})", u"abcd"_s},
     {"SpecialCharacterWords", R"({\rtf1 \emspace\enspace\qmspace\zwj\zwnj\zwbo\zwnbo\ltrmark})",
      u"\u2003\u2002\u2005\u200D\u200C\u200B\u2060\u200E"_s},
-    {"GeneratedMarksGiveNothing", R"({\rtf1 a\chftn\chpgn\chdate\sectnum\softline b})", u"ab"_s},
     // Unicode and fallbacks.
     {"FallbackAfterDelimiterSpace", R"({\rtf1 \u8804 ?x})", u"≤x"_s},
     {"ControlWordAsFallback", R"({\rtf1 \u8212\emdash x})", u"—x"_s},
@@ -45,10 +36,8 @@ const Case kCases[] = {
     {"CodeAbove65535IsACodePoint", R"({\rtf1 \u120584?})", u"\U0001D708"_s},
     {"LoneSurrogatesAreReplaced", R"({\rtf1 \u55349?x\u57096?y})", u"\uFFFDx\uFFFDy"_s},
     {"ControlCodeFromUnicodeIsDropped", R"({\rtf1 a\u13?\u0?b\u9?c})", u"ab\tc"_s},
-    {"HugeUnicodeIsReplaced", R"({\rtf1 \u99999999999?x})", u"\uFFFDx"_s},
     // Code pages.
     {"DocumentCodePage1253", R"({\rtf1\ansi\ansicpg1253 \'e1\'f3\'f2})", u"ασς"_s},
-    {"MacRoman", R"({\rtf1\mac \'a5\'8e})", u"•é"_s},
     {"PcCodePage437", R"({\rtf1\pc \'82\'b0})", u"é░"_s},
     {"UnknownCodePageIs1252", R"({\rtf1\ansi\ansicpg99999 \'e9\'80})", u"é€"_s},
     {"Unassigned1252KeepsC1", R"({\rtf1 \'81\'8d\'8f\'90\'9d})",
@@ -65,18 +54,15 @@ const Case kCases[] = {
     {"NestedFields",
      R"({\rtf1 {\field{\*\fldinst A}{\fldrslt {\field{\*\fldinst B}{\fldrslt in}} out}}})",
      u"in out"_s},
-    {"FieldWithoutResult", R"({\rtf1 a{\field{\*\fldinst PAGE}}b})", u"ab"_s},
     {"UnicodeAlternativeWithoutStar", R"({\rtf1 {\upr{}{\ud C}}})", u"C"_s},
     {"GroupFirstInAnsiAlternative", R"({\rtf1 {\upr{{\b A}}{\*\ud B}}})", u"B"_s},
     {"EscapedBraceInSkippedDestination", R"({\rtf1 a{\*\x \}}b})", u"ab"_s},
     {"BinaryDataInBody", R"({\rtf1 a{\bin3 }\{}b})", u"ab"_s},
-    {"BinaryWithoutCount", R"({\rtf1 \bin x})", u"x"_s},
+    {"NegativeBinaryLengthIsNoData", R"({\rtf1 a\bin-5 bc})", u"abc"_s},
     {"BinaryLongerThanData", R"({\rtf1 a\bin999 xyz)", u"a"_s},
     // Breaks and the final paragraph mark.
     {"PageSectColumnBreakParagraphs", R"({\rtf1 A\page B\sect C\column D})", u"A\r\nB\r\nC\r\nD"_s},
-    {"PageThenParIsAnEmptyLine", R"({\rtf1 A{\page }\par B})", u"A\r\n\r\nB"_s},
     {"NoFinalPar", R"({\rtf1 A\par B})", u"A\r\nB"_s},
-    {"OnlyAPar", R"({\rtf1 \par})", u""_s},
     {"FinalLineBreakDropped", R"({\rtf1 A\line})", u"A"_s},
     // Tables.
     {"NestedTable", R"({\rtf1 A\nestcell B\nestcell\nestrow{\nonesttables fallback}x})",
@@ -87,9 +73,8 @@ const Case kCases[] = {
     // Unbalanced input.
     {"TextAfterLastBraceIgnored", "{\\rtf1 A}garbage}}", u"A"_s},
     {"StrayBraceEndsDocument", R"({\rtf1 {A}}}B})", u"A"_s},
-    {"MissingFinalBraces", R"({\rtf1 {\b A {\i B)", u"A B"_s},
     {"LeadingWhiteSpace", " \r\n\t{\\rtf1 A}", u"A"_s},
-    {"EmptyDocument", R"({\rtf})", u""_s},
+    {"MissingFinalBraces", R"({\rtf1 {\b A {\i B)", u"A B"_s},
 };
 
 class PlainText : public testing::TestWithParam<Case> {};
