@@ -119,7 +119,7 @@ TEST(FormulaResidual, FailuresEndTheEvaluationKeepingEarlierOutputs) {
       EXPECT_EQ(v(i) != -7.0f, c.written[static_cast<std::size_t>(i - set.firstOutput())]) << i;
     Array1<Single> shorter(v.upper() - 1, 0.5f);
     EXPECT_THROW(residualOf(shorter, set.caption, flag), IndexError);
-    EXPECT_EQ(shorter(1), 0.5f);
+    EXPECT_EQ(shorter, Array1<Single>(v.upper() - 1, 0.5f));
   }
 }
 
@@ -149,7 +149,8 @@ TEST(NewtonSolve, WorkedValuesSolveBack) {
       const Single target = v(edited), worked = v(set.unknown);
       Single start = target * 0.9f;
       FakeCalcUi ui;
-      if (edited != set.unknown) NewtonSolve(v, set.unknown, edited, start, ui, set.caption);
+      if (edited == set.unknown) continue;
+      NewtonSolve(v, set.unknown, edited, start, ui, set.caption);
       EXPECT_TRUE(ui.questions.empty());
       EXPECT_NEAR(v(edited), target, target * 1e-6);
       EXPECT_NEAR(v(set.unknown), worked, worked * 5e-4) << set.caption.toStdString() << edited;
