@@ -104,10 +104,10 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   const Single f = factor(index);
   const QString name = messageCaption(caption(index));
   if (f == 0) {
-    return refuse(name.trimmed() + QStringLiteral(" cannot be entered in ") +
-                      unitName(index).trimmed() +
-                      QStringLiteral(": the unit's conversion factor is 0."),
-                  f, prevValue);
+    return refuse(
+        name.trimmed() +
+            QStringLiteral(" cannot be entered in this unit: its conversion factor is 0."),
+        f, prevValue);
   }
   // Numbers are held in single precision; an entry beyond it, typed or converted to the base
   // unit, is refused before anything else.

@@ -1,6 +1,9 @@
 // Checks made once after loading, so that a page the window cannot show is reported with the
 // file's other faults instead of failing later in the middle of the user's work.
 
+#include <cfloat>
+#include <cmath>
+
 #include "datafile/DataFileError.h"
 #include "datafile/Loaders.h"
 #include "datafile/SectionNames.h"
@@ -22,6 +25,15 @@ void CheckPageTables(const PageTables& t) {
                                     .arg(unit)
                                     .arg(units)
                                     .arg(kRowTag));
+          }
+          // A default that its own unit cannot show would make the page fail whenever it is
+          // built.
+          const double shown = static_cast<double>(t.UnitFactor(i, j, unit)) * t.VarDefault(i, j);
+          if (std::fabs(shown) > FLT_MAX) {
+            throw DataFileError(QStringLiteral("the default value %1 is beyond what its default "
+                                               "unit (factor %2) can show")
+                                    .arg(static_cast<double>(t.VarDefault(i, j)))
+                                    .arg(static_cast<double>(t.UnitFactor(i, j, unit))));
           }
         });
       }

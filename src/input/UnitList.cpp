@@ -38,6 +38,8 @@ void lstUnit_Click(pages::PageDataForm& form) {
   if (form.UnitListBusy != pages::kFalse) return;
   const datafile::PageTables& t = form.tables;
   const Integer v = form.UnitListVar;
+  // A row whose unit lies past its list opens with nothing selected; nothing is chosen yet.
+  if (form.lstUnit->currentRow() < 0) return;
   const auto chosen = static_cast<Integer>(form.lstUnit->currentRow() + 1);
   calc::PageSession session = form.session();
   // A value too large for the chosen unit keeps the unit it has.

@@ -93,6 +93,8 @@ TEST(Loaders, MalformedFilesAreRefusedWithThePlace) {
       // Default units outside the unit table (the longest row has 2 units).
       {with("#a =, 1, 3, 1# " + three), "default unit 3", "page 2, \"\\SYSTEM/\" section"},
       {with("#a =, 1, 0, 1# " + three), "default unit 0", "variable record 1"},
+      {with("#a =, 3e38, 2, 1# " + three), "default unit (factor 1000) can show",
+       "variable record 1"},
   };
   for (const auto& c : cases) {
     LoadResult r;
