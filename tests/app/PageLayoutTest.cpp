@@ -72,6 +72,8 @@ TEST_P(PageLayoutTest, PlacesRowsFramesAndButtons) {
   EXPECT_EQ(twips(controls.Imgbox(0)).height(), c.frame0Height);
   EXPECT_EQ(twips(controls.Imgbox(0)).width(), c.frameWidth);
   EXPECT_EQ(controls.Imgbox(1)->isVisibleTo(&run.window()), c.frame1Visible);
+  EXPECT_EQ(controls.Imgbox(1)->accessibleName(),
+            c.frame1Visible ? QString("Rows %1 to %2").arg(c.splitRow).arg(c.variables) : "");
   if (c.frame1Visible) {
     EXPECT_EQ(twips(controls.Imgbox(1)).top(), c.frame1Top);
     EXPECT_EQ(twips(controls.Imgbox(1)).height(), c.frame1Height);
