@@ -135,21 +135,5 @@ TEST(PageBuild, MarksCheckedRowsAndShowsValuesInTheirUnits) {
   EXPECT_EQ(c.lblUnit(2)->text(), "m");
 }
 
-TEST(PageBuild, KeyboardOrderIsValuesThenChecksThenButtons) {
-  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({pageOf(3, 0)})));
-  ASSERT_TRUE(run.loaded());
-  const pages::PageControls& c = run.form().controls;
-  const std::vector<QWidget*> expected = {c.txtV(1),   c.txtV(2),    c.txtV(3),
-                                          c.chkV(1),   c.chkV(2),    c.chkV(3),
-                                          c.btnExit(), c.btnReset(), c.btnCompute()};
-  QWidget* w = run.window().TabStrip();
-  for (QWidget* next : expected) {
-    do {
-      w = w->nextInFocusChain();
-    } while (w->focusPolicy() == Qt::NoFocus || !(w->focusPolicy() & Qt::TabFocus));
-    EXPECT_EQ(w, next) << w->metaObject()->className();
-  }
-}
-
 }  // namespace
 }  // namespace vantrel::app
