@@ -195,6 +195,30 @@ TEST(Commit, APageWithoutAFormulaSaysSoOncePerCommit) {
   EXPECT_EQ(questions, 1);
 }
 
+// A result its unit cannot show undoes the entry: Head Loss is shown in a unit of factor 1e38, and
+// doubling the flow takes the loss from 1.8 to 6.5 m.
+TEST(Commit, AResultBeyondWhatItsUnitCanShowUndoesTheEntry) {
+  testing::PageText page;
+  page.system =
+      "#&Pipe Dia. =,0.3,1,0# #&Flow Rate =,0.05,1,0# #&C Factor =,130,1,0# #Pipe &Length "
+      "=,1000,1,0# #&Head Loss =,1.8019782,1,1# #&Gradient =,0.0018019782,1,0# #&K Factor "
+      "=,70.71431,1,0# #&Velocity =,0.7072635,1,0# #6,H-W :- big loss,H.Williams,1#";
+  page.unit = QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(4) +
+              "\\ROW/@huge,0.0,1e38@\\ROW/ " + QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(3);
+  page.range = QString("#F,*# ").repeated(8);
+  page.tips = QString("#tip# ").repeated(8);
+  WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
+  ASSERT_TRUE(run.activate());
+  const PageState before = stateOf(run);
+  run.typeInto(kFlowRate, "0.1");
+  run.key(Qt::Key_Tab);
+  ASSERT_EQ(run.dialogs().messages.size(), 1u);
+  EXPECT_EQ(run.dialogs().messages[0].text,
+            "Flow Rate cannot be taken:\rthe result lies beyond the largest number that can be "
+            "held or shown.");
+  EXPECT_EQ(stateOf(run).values, before.values);
+}
+
 TEST(Unknown, AGreyBoxBecomesTheUnknownAndUserClicksNeverMakeAnotherGrey) {
   WindowRun run = smallPage(
       "#&Diameter =, 0.1, 1, 0# #&Flow =, 0.01, 1, 2# #&Loss =, 0.07431, 1, 1#"

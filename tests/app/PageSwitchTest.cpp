@@ -8,6 +8,7 @@
 #include <QTabBar>
 
 #include "app/WindowFixture.h"
+#include "datafile/LoaderFixture.h"
 #include "pages/PageBuilder.h"
 
 namespace vantrel::app {
@@ -82,7 +83,7 @@ TEST(PageSwitch, UpAndDownCycleThroughThePagesWithoutMovingTheHighlight) {
     int page;
   };
   for (const Step& step : {Step{Qt::Key_Up, pages}, Step{Qt::Key_Down, 1}, Step{Qt::Key_Down, 2},
-                           Step{Qt::Key_Left, 2}}) {
+                           Step{Qt::Key_Right, 2}}) {
     if (run.focused() != tabs) tabs->setFocus();
     run.key(step.key);
     EXPECT_EQ(run.form().tables.CurPage, step.page);
@@ -92,6 +93,15 @@ TEST(PageSwitch, UpAndDownCycleThroughThePagesWithoutMovingTheHighlight) {
   // The highlighted tab is the first, so a click on it now goes back to page 1.
   clickTab(run, 1);
   EXPECT_EQ(run.form().tables.CurPage, 1);
+}
+
+TEST(PageSwitch, AFocusRowOffThePageFocusesRowOne) {
+  testing::PageText second;
+  second.system.replace("Bends,1#", "Bends,7#");
+  WindowRun run(testing::rtfFromPlain(testing::fileText({testing::PageText(), second})));
+  ASSERT_TRUE(run.activate());
+  clickTab(run, 2);
+  EXPECT_EQ(run.focused(), run.txtV(1));
 }
 
 TEST(PageSwitch, LeavingAPageRemovesAllButItsFirstRow) {
