@@ -1,0 +1,199 @@
+// vantrel-solve: the command line read, what it names found, the output formats, the exit statuses.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+
+#include "datafile/LoaderFixture.h"
+#include "solve/Matching.h"
+#include "solve/Report.h"
+#include "solve/SolveError.h"
+#include "solve/SolveRun.h"
+
+namespace vantrel::solve {
+namespace {
+
+const QString kShipped = QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf");
+// A data file of two pages, in a folder without Vantrel.rtf: one without a formula, where an exact
+// name must win over the longer names it begins, with units that differ only in case, one that
+// cannot show the default, and a list that a factor of 0 ends; and one without an unknown.
+const testing::TempFolder kFolder;
+const QString kOwn = kFolder.write(
+    "own.rtf",
+    testing::rtfFromPlain(testing::fileText(
+        {{.system = "#&Flow =, 5, 1, 0# #&Flow Rate =, 2, 1, 0# #R&&D =, 3, 1, 1# #0,N,Nothing,1#",
+          .unit = "\\ROW/@Mm,0.0,0.001@ @mm,0.0,1000@ @huge,0.0,1e38@ @gal,0.0,0@ @in,0.0,39.37@"
+                  "\\ROW/ \\ROW/@m³/s,0.00000,1@\\ROW/ \\ROW/@m,0.000,1@\\ROW/"},
+         {.system = "#D =, 0.1, 2, 0# #F =, 0.01, 1, 0# #L =, 0.07, 1, 0# #0,S,Spare,1#"}})));
+
+// What find returns, or the message of the bad-usage failure it throws.
+template <typename Find>
+QString outcome(Find find) try {
+  return find();
+} catch (const SolveError& e) {
+  EXPECT_EQ(e.status(), kBadUsage);
+  return e.message();
+}
+
+// A request on one line: the page, whether help is asked for, then every entry.
+QString described(const Request& r) {
+  QString s = r.page + (r.help ? " help" : "");
+  for (const Assignment& a : r.assignments)
+    s += " [" + a.name + '|' + a.number + '|' + a.unit + ']';
+  return s;
+}
+
+// The command line read, and what it names found in the data file.
+TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithTheChoices) {
+  const QString usage = '\n' + usageLine();
+  const std::pair<QStringList, QString> lines[] = {
+      {{"1", "flow=60", "q=60l/s", "r=60 US", "gpm"}, "1 [flow|60|] [q|60|l/s] [r|60|US gpm]"},
+      {{"1", " Flow Rate = 1 000.5  US  gpm"}, "1 [Flow Rate|1 000.5|US gpm]"},
+      // Text without a leading number reads 0, as in a value box; the text is then a unit.
+      {{"1", "d=abc", "d=-", "d="}, "1 [d||abc] [d||-] [d||]"},
+      {{"7", "-h"}, "7 help"},
+      {{}, "no page given" + usage},
+      {{" "}, "the page is empty" + usage},
+      {{"flow=60"}, "\"flow=60\" comes before the page" + usage},
+      {{"1", "extra"}, "unexpected \"extra\"" + usage},
+      // An option ends an entry: a word after it is no unit.
+      {{"1", "flow=60", "--for", "head", "l/s"}, "unexpected \"l/s\"" + usage},
+      {{"1", "=5"}, "\"=5\" names no variable before its \"=\"" + usage},
+      {{"1", "--format", "xml"}, "unknown format \"xml\": text, csv or json" + usage},
+      {{"1", "--for"}, "--for needs a value" + usage},
+      {{"1", "--for", " "}, "--for needs a value" + usage},
+      {{"1", "--for", "a", "--for=b"}, "--for is given twice" + usage},
+      {{"1", "--verbose"}, "unknown option \"--verbose\"" + usage},
+  };
+  for (const auto& [args, wanted] : lines)
+    EXPECT_EQ(outcome([&] { return described(parseArguments(args)); }), wanted)
+        << args.join(' ').toStdString();
+
+  datafile::PageTables own, shipped;
+  loadDataFile(kOwn, own);
+  loadDataFile(kShipped, shipped);
+  // What is looked for (p: a page, v: a variable of page, u: a unit of its variable var), in
+  // which data file, and what is found or why not.
+  const std::tuple<char, bool, int, int, QString, QString> rows[] = {
+      {'p', 0, 0, 0, "9", "9"},
+      {'p', 1, 0, 0, "3", "There is no page \"3\". The pages are: 1 Nothing, 2 Spare."},
+      {'v', 0, 1, 0, "FLOW  r", "2"},
+      {'v', 1, 1, 0, "r&d", "3"},
+      {'v', 1, 1, 0, "fl",
+       "\"fl\" fits more than one variable of Nothing (Flow, Flow Rate). Its variables are: Flow, "
+       "Flow Rate, R&D."},
+      {'v', 1, 1, 0, "", "Nothing has no variable \"\". Its variables are: Flow, Flow Rate, R&D."},
+      {'u', 0, 1, 2, "m3/s", "1"},
+      {'u', 0, 2, 3, "um", "3"},
+      {'u', 0, 2, 4, "MM2/s", "2"},
+      // Whole names only: a beginning is not enough.
+      {'u', 1, 1, 1, "m", "\"m\" is not a unit of Flow. Its units are: Mm, mm, huge."},
+      {'u', 0, 1, 3, "m", "C Factor is a number without a unit; \"m\" is not wanted."},
+      // The unnamed unit of Depth y/D is not listed.
+      {'u', 0, 3, 4, "x", "\"x\" is not a unit of Depth y/D. Its units are: %."},
+      {'u', 1, 1, 1, "mm", "2"},
+      {'u', 1, 1, 1, "MM",
+       "\"MM\" could be more than one unit of Flow. Its units are: Mm, mm, huge."},
+      {'u', 1, 1, 1, "gal", "\"gal\" is not a unit of Flow. Its units are: Mm, mm, huge."},
+  };
+  for (const auto& [what, inOwn, page, var, text, wanted] : rows) {
+    const datafile::PageTables& t = inOwn ? own : shipped;
+    const QString got = outcome([&] {
+      if (what == 'p') return QString::number(findPage(t, text));
+      if (what == 'v') return QString::number(findVariable(t, page, text));
+      return QString::number(findUnit(t, page, var, text));
+    });
+    EXPECT_EQ(got, wanted) << what << ' ' << text.toStdString();
+  }
+}
+
+TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
+  const PageReport report{
+      "P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true}}};
+  EXPECT_EQ(formatReport(report, Format::Csv),
+            "name,value,unit,base,unknown\n\"a,\"\"b\"\"\",\" 5\",\x01,1000,1\n");
+  EXPECT_EQ(
+      formatReport(report, Format::Json),
+      "{\"page\": \"P\\\\Q\", \"title\": \"say \\\"hi\\\"\\t\", \"unknown\": \"a,\\\"b\\\"\", "
+      "\"variables\": [{\"name\": \"a,\\\"b\\\"\", \"value\": \" 5\", \"unit\": \"\\u0001\", "
+      "\"base\": 1000}]}\n");
+}
+
+RunResult runProgram(const QStringList& args) {
+  QProcess process;
+  process.start(VANTREL_SOLVE_PROGRAM, args);
+  const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
+  return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
+          process.readAllStandardError()};
+}
+
+// Each row is run here and as the program, in a folder without Vantrel.rtf.
+TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
+  const QString here = QDir(kFolder.path()).canonicalPath();
+  const QString files[] = {"", kShipped, kOwn, kFolder.write("bad.rtf", "plain text"),
+                           here + "/gone.rtf"};
+  const auto aborted = [](const QString& what, const QString& path) {
+    return "System Data File " + what + "\n[" + path + "]\nLoading ABORT !\n";
+  };
+  const QString failed =
+      "The equation is ill-conditioned, real solution may not be possible.\nNo answer found "
+      "after  500 iterations.\nEntry 1, ";
+  const QString before = " was not taken: the page is as it was before it.\n";
+  // The data file given with --data (0 none, 1 shipped, 2 kOwn, 3 damaged, 4 missing), the rest
+  // of the command line split at "|", the status, standard error, and text standard output must
+  // hold ("" when it must stay empty).
+  const std::tuple<int, QString, int, QString, QString> rows[] = {
+      {0, "1", kBadUsage, aborted("not found !", here + "/Vantrel.rtf"), ""},
+      {4, "1", kBadUsage, aborted("not found !", files[4]), ""},
+      {3, "1", kBadUsage, aborted("is damaged !\nthe file is not an RTF document", files[3]), ""},
+      {2, "1|r&d=2", kBadUsage,
+       "R&D is the variable solved for on Nothing; choose another with --for to enter it.\n", ""},
+      // Every entry is looked up before the first is solved.
+      {2, "1|flow=-5|q=1", kBadUsage,
+       "Nothing has no variable \"q\". Its variables are: Flow, Flow Rate, R&D.\n", ""},
+      {2, "2|f=0.02", kBadUsage,
+       "Spare has no variable to solve for; choose one with --for NAME.\n", ""},
+      // The accepted range is shown in the unit the entry was given in.
+      {1, "1|pipe d=250|flow=-5 m³/h", kRefused,
+       " Flow Rate   out of Range!\nAccepted range is:  greater than  0 to  360000m³/h\n", ""},
+      {2, "1|flow=1 huge", kRefused, "The value is too large to be shown in huge.\n", ""},
+      // Velocity is an output of the formula: solving for it never converges. The page is
+      // printed as before the entry, the row in the unit the entry was given in.
+      {1, "bends|--for|vel|pipe d=0.2|m|--format=CSV", kNoSolution,
+       failed + "\"pipe d=0.2 m\" (Pipe Dia.)," + before, "\nPipe Dia.,0.15000,m,0.15,0\n"},
+      {2, "nothing|flow=0.002", kNoSolution,
+       "Formular not available!\n" + failed + "\"flow=0.002\" (Flow)," + before, "N\nFlow "},
+      // An entry's unit stays the row's unit; one without a unit is in the default unit.
+      {1, "1|flow=0.06 m³/s|pipe d=0.4m|flow=60|--format|csv", kSolved, "",
+       "\nPipe Dia.,0.40000,m,0.4,0\nFlow Rate,60.000,l/s,0.06,0\n"},
+      {1, "--help", kSolved, "", "usage: vantrel-solve [--data FILE] PAGE"},
+      {1, "Bends|flow=40|US|gpm|--for=pipe d", kSolved, "",
+       "Bends :- Head loss in pipe bends and elbows\n"
+       "Pipe Dia.?    43.51 mm\n"
+       "Flow Rate     40.00 US gpm\n"
+       "K Factor      0.300\n"
+       "Head Loss   0.04403 m\n"
+       "Velocity      1.697 m/s\n"},
+      {2, "2|--format|json", kSolved, "",
+       "{\"page\": \"Spare\", \"title\": \"S\", \"unknown\": \"\", \"variables\": [{\"name\": "
+       "\"D\", \"value\": \"100.0\", \"unit\": \"mm\", \"base\": 0.1}, "},
+  };
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(here);
+  for (const auto& [file, rest, status, err, out] : rows) {
+    const QStringList args =
+        (file ? QStringList{"--data", files[file]} : QStringList()) + rest.split('|');
+    SCOPED_TRACE(args.join(' ').toStdString());
+    for (const RunResult& r : {runCommandLine(args), runProgram(args)}) {
+      EXPECT_EQ(r.status, status);
+      EXPECT_EQ(r.err, err);
+      EXPECT_EQ(r.out.isEmpty(), out.isEmpty());
+      EXPECT_TRUE(r.out.contains(out)) << r.out.toStdString();
+    }
+  }
+  QDir::setCurrent(previous);
+}
+
+}  // namespace
+}  // namespace vantrel::solve
