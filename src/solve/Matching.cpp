@@ -22,12 +22,12 @@ QString nameKey(const QString& text) {
   return withoutBlanks(text).toCaseFolded();
 }
 
-// Units are written on keyboards without superscripts or a micro sign.
+// Units are written on keyboards without superscripts or a micro sign. (Case folding has already
+// turned the micro sign into the Greek mu.)
 QString unitKey(const QString& text) {
   QString key = nameKey(text);
   key.replace(QChar(0x00B2), u'2');
   key.replace(QChar(0x00B3), u'3');
-  key.replace(QChar(0x00B5), u'u');
   key.replace(QChar(0x03BC), u'u');
   return key;
 }
