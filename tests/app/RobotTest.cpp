@@ -135,7 +135,11 @@ void checkInvariants(WindowRun& run) {
 TEST(Robot, RandomActionsOnEveryPageKeepThePageConsistent) {
   const QByteArray fixed = qgetenv("VANTREL_ROBOT_SEED");
   const unsigned seed = fixed.isEmpty() ? std::random_device{}() : fixed.toUInt();
+#ifdef VANTREL_SANITIZED
+  constexpr int kActionsPerPage = 40;  // the sanitizers make every action ten times slower
+#else
   constexpr int kActionsPerPage = 150;
+#endif
   auto* application = static_cast<Application*>(QCoreApplication::instance());
   WindowRun run;
   ASSERT_TRUE(run.activate());
