@@ -130,6 +130,11 @@ void checkSlice(const RichText& doc, int start, int length) {
 
   const RichText loaded = readBack(doc.rangeToRtf(start, length), where + " written");
   requireQ(loaded == piece, [&] { return where + ": differs from its written range read back"; });
+  // Equal documents must also search alike (the case-folded text is not part of equality).
+  const std::pair<int, int> tail = piece.document().clampRange(piece.length() - 4, 4);
+  const QString needle = piece.plainText().mid(tail.first, tail.second - tail.first);
+  requireQ(piece.find(needle, 0) == loaded.find(needle, 0),
+           [&] { return where + ": searches differently from its written range read back"; });
   requireQ(readBack(piece.toRtf(), where + " rewritten") == piece,
            [&] { return where + ": does not read back the same once written whole"; });
 }
