@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct KeptInput {
   std::string target;
   QString path;
 };
+
+void PrintTo(const KeptInput& input, std::ostream* out) {
+  *out << input.path.toStdString();
+}
 
 std::vector<KeptInput> keptInputs() {
   std::vector<KeptInput> inputs;
