@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  desktop-file-utils appstream
   clang libclang-rt-14-dev
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vantrel with its tests and runs every test: once in a normal
-# build and once under AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target
-# for 30 seconds, so that every target keeps building and running.
+# build, then the installation check, then once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer; then it runs each fuzz target for 30 seconds, so that every target
+# keeps building and running.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -17,6 +18,7 @@ run_suite() {
 }
 
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/check-install.sh" "$root/build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON \
   -DVANTREL_BUILD_BENCH=OFF

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 #include "datafile/DataFileError.h"
@@ -66,14 +68,14 @@ void checkComplete(const PageTables& t, const SilentView& view) {
     const int vars = t.VarCount(i);
     require(vars >= 1 && vars < t.MaxVarCount, at(i) + "variable count outside the tables");
     require(view.tabs.captions[i - 1] == t.PageCaption(i), at(i) + "tab caption is not the page's");
-    require(t.FocusRow(i) >= 0 && t.FocusRow(i) <= vars, at(i) + "focus row is not a row");
     require(t.UnknownVar(i) >= 0 && t.UnknownVar(i) <= vars, at(i) + "unknown is not a row");
     for (int j = 1; j <= vars; ++j) {
-      const int units = t.unitListLength(i, j);
-      require(units >= 1 && units <= t.UnitName.upper3(), at(i, j) + "unit list out of bounds");
-      require(t.VarUnit(i, j) >= 1 && t.VarUnit(i, j) <= units &&
-                  t.UnitFactor(i, j, t.VarUnit(i, j)) != 0,
-              at(i, j) + "default unit is not in the unit list");
+      const int unit = t.VarUnit(i, j);
+      require(unit >= 1 && unit <= t.UnitName.upper3(),
+              at(i, j) + "default unit outside the table");
+      require(
+          std::fabs(static_cast<double>(t.UnitFactor(i, j, unit)) * t.VarValue(i, j)) <= FLT_MAX,
+          at(i, j) + "default value beyond what its unit can show");
     }
   }
 }

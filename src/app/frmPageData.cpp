@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -13,6 +14,7 @@
 
 #include "app/LoadScreen.h"
 #include "datafile/DataFileError.h"
+#include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
 #include "numtext/NumberReading.h"
 #include "pages/PageBuilder.h"
@@ -25,6 +27,10 @@
 namespace vantrel::app {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="vantrel.startup.info=true"): lets an installation
+// check see that the first page came up without a screen to look at.
+Q_LOGGING_CATEGORY(lcStartup, "vantrel.startup", QtWarningMsg)
 
 constexpr int kStatusMissingFile = 1;
 constexpr int kStatusMalformedFile = 2;
@@ -45,6 +51,11 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
       TipTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("frmPageData"));
   setWindowTitle(QStringLiteral("Hazen Williams Formular"));
+  // The page's caption widths (105 twips a character) are made for a small dialog font: Arial
+  // at 8.25 points (its metric twin Liberation Sans where Arial is not installed).
+  QFont formFont(QStringLiteral("Arial"));
+  formFont.setPointSizeF(8.25);
+  setFont(formFont);
   TabStrip_->setExpanding(false);
   TabStrip_->setDrawBase(true);
   // A click on a tab takes the focus, so that the value box being edited commits before the
@@ -104,6 +115,7 @@ bool frmPageData::Form_Load() {
   placeWindow();
   TipTimer_->setInterval(tables.TipInterval);
   events_->watchTabChoices();
+  qCInfo(lcStartup).noquote() << "page 1 shown:" << windowTitle();
   return true;
 }
 
@@ -112,9 +124,7 @@ bool frmPageData::LoadSystemData() {
   QString fileName;
   QString folder;
   if (datafile::FindSystemDataFile(fileName, folder, program_).isEmpty()) {
-    abortLoading(QStringLiteral("System Data File not found !\r[") + folder + fileName +
-                     QStringLiteral("]\rLoading ABORT !"),
-                 kStatusMissingFile);
+    abortLoading(datafile::missingFileMessage(folder + fileName), kStatusMissingFile);
     return false;
   }
   const QString path = folder + fileName;
@@ -123,10 +133,7 @@ bool frmPageData::LoadSystemData() {
   try {
     datafile::ReadSystemData(sData_, form_->tables, path, screen);
   } catch (const datafile::DataFileError& error) {
-    QString text = QStringLiteral("System Data File is damaged !\r") + error.problem();
-    if (!error.location().isEmpty()) text += QStringLiteral("\rAt: ") + error.location();
-    abortLoading(text + QStringLiteral("\r[") + path + QStringLiteral("]\rLoading ABORT !"),
-                 kStatusMalformedFile);
+    abortLoading(datafile::damagedFileMessage(error, path), kStatusMalformedFile);
     return false;
   }
   for (int i = 1; i <= form_->controls.rowCount(); ++i) {

@@ -35,7 +35,17 @@ enum class Formula {
   None
 };
 
-Formula formulaOf(const QString& caption) {
+// A data file written "..., Bends, 2" gives the caption " Bends": blanks around a caption are
+// layout of the record, not part of the name. Other white space is.
+QStringView withoutBlanks(QStringView text) {
+  while (!text.isEmpty() && text.front() == u' ')
+    text = text.sliced(1);
+  while (!text.isEmpty() && text.back() == u' ')
+    text.chop(1);
+  return text;
+}
+
+Formula formulaOf(QStringView caption) {
   static const QString kHazen = QStringLiteral("H.Williams");
   static const QString kColebrook = QStringLiteral("C.White");
   static const QString kManning = QStringLiteral("Manning");
@@ -191,7 +201,7 @@ Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& 
                        CalcUi& ui) {
   ++evaluationCount;
   errFlag = 0;
-  const Formula kind = formulaOf(formula);
+  const Formula kind = formulaOf(withoutBlanks(formula));
   // A page with too few variables for its formula is refused before anything is written.
   if (values.upper() < positionsOf(kind)) throw IndexError();
   Evaluation e(values);

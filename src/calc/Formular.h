@@ -12,12 +12,12 @@
 
 namespace vantrel::calc {
 
-// Residual of the formula named by `formula` (a page caption such as "H.Williams") for the
-// current `values`, written outputs included. `errFlag` is set to 0, or to 1 when an arithmetic
-// operation fails; the procedure then ends at once, returns 0 and keeps the outputs it had
-// already written. An unknown caption shows "Formular not available!" through `ui` and returns
-// 0 with `errFlag` 0. A vector shorter than the formula's positions throws IndexError before
-// anything is written.
+// Residual of the formula named by `formula` (a page caption such as "H.Williams", compared
+// exactly once the blanks around it are dropped) for the current `values`, written outputs
+// included. `errFlag` is set to 0, or to 1 when an arithmetic operation fails; the procedure
+// then ends at once, returns 0 and keeps the outputs it had already written. An unknown caption
+// shows "Formular not available!" through `ui` and returns 0 with `errFlag` 0. A vector shorter
+// than the formula's positions throws IndexError before anything is written.
 Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& formula,
                        CalcUi& ui);
 

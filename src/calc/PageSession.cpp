@@ -44,6 +44,20 @@ const QChar kCr(13);
 
 }  // namespace
 
+void PageSession::enterPage(Integer page) {
+  t_.CurPage = page;
+  for (Integer i = 1; i <= t_.VarCount(page); ++i)
+    t_.CurValue(i) = t_.VarValue(page, i);
+  unknown_ = t_.UnknownVar(page);
+}
+
+bool PageSession::chooseUnit(Integer var, Integer u) {
+  Single shown = 0;
+  if (!valueInUnit(var, u, shown)) return false;
+  t_.VarUnit(page(), var) = u;
+  return true;
+}
+
 QString PageSession::caption(Integer var) const {
   return t_.VarCaptionRTF(page(), var).plainText();
 }
@@ -90,10 +104,10 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   const Single f = factor(index);
   const QString name = messageCaption(caption(index));
   if (f == 0) {
-    return refuse(name.trimmed() + QStringLiteral(" cannot be entered in ") +
-                      unitName(index).trimmed() +
-                      QStringLiteral(": the unit's conversion factor is 0."),
-                  f, prevValue);
+    return refuse(
+        name.trimmed() +
+            QStringLiteral(" cannot be entered in this unit: its conversion factor is 0."),
+        f, prevValue);
   }
   // Numbers are held in single precision; an entry beyond it, typed or converted to the base
   // unit, is refused before anything else.

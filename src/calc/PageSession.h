@@ -30,6 +30,21 @@ class PageSession {
 
   Integer page() const { return t_.CurPage; }
   Integer rowCount() const { return t_.VarCount(t_.CurPage); }
+  Integer unknown() const { return unknown_; }
+  // The tab caption, which also names the page's formula, and the window title of the page.
+  const QString& pageCaption() const { return t_.PageCaption(t_.CurPage); }
+  const QString& pageTitle() const { return t_.PageTitle(t_.CurPage); }
+  // The stored value of row var, in its base unit.
+  Single value(Integer var) const { return t_.CurValue(var); }
+
+  // Puts `page` on show: its stored values (VarValue) become the working values and its stored
+  // unknown the row to solve for.
+  void enterPage(Integer page);
+  // Makes row var the one to solve for; the next commit solves for it.
+  void chooseUnknown(Integer var) { unknown_ = var; }
+  // Shows row var in unit u of its list from now on; the stored value stays as it is. False,
+  // and nothing changed, when the value in that unit would lie beyond the Single range.
+  bool chooseUnit(Integer var, Integer u);
 
   // The caption of row var as the data file gives it (with its access-key "&").
   QString caption(Integer var) const;

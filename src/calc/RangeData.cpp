@@ -245,7 +245,7 @@ QString RangeMessage(const QString& shown, QString& caption, const QString& unit
   if (equals >= 0) caption[equals] = u' ';
 
   QString message = caption + QStringLiteral(" out of Range!");
-  if (s.isEmpty()) return message;
+  if (shown.size() < 2) return message;
   return message + QChar(13) + QStringLiteral("Accepted range is: ") + s + unit;
 }
 

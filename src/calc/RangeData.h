@@ -34,8 +34,9 @@ QString RangeToDisplay(QString& expression, Single factor);
 
 // The out-of-range message for a converted expression: `caption` (its accelerator "&" and
 // trailing "=" each become a blank) + " out of Range!", then on a new line (CR)
-// "Accepted range is: " + the readable range + `unit`. When the converted expression has no
-// items to show, the message ends after " out of Range!".
+// "Accepted range is: " + the readable range + `unit`. A converted expression of fewer than two
+// characters (the type alone, or the empty text of a converted "S" list) has no range part, and
+// the message ends after " out of Range!"; "F," still gets the second line, with an empty range.
 QString RangeMessage(const QString& shown, QString& caption, const QString& unit);
 
 // `value` rounded to `digits` significant digits (1234 to 2 digits is 1200). A negative value is

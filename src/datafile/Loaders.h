@@ -32,8 +32,8 @@ void GetLabelData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::Ri
 // Every page's "\Tips/" section, and the tip timing.
 void GetTipsData(rtf::WorkingDocument& sData, PageTables& tables, const rtf::RichText& sFileData);
 
-// Checks what the window relies on later: every default unit lies in its variable's unit list
-// and every focus row on its page. Throws DataFileError.
+// Checks what the window relies on later: every default unit indexes a slot of the unit table.
+// Throws DataFileError.
 void CheckPageTables(const PageTables& tables);
 
 }  // namespace vantrel::datafile

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "numtext/NumberFormat.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/Dialogs.h"
@@ -37,24 +36,24 @@ void lblUnit_Click(pages::PageDataForm& form, Integer Index) {
 
 void lstUnit_Click(pages::PageDataForm& form) {
   if (form.UnitListBusy != pages::kFalse) return;
-  datafile::PageTables& t = form.tables;
-  const Integer page = t.CurPage;
+  const datafile::PageTables& t = form.tables;
   const Integer v = form.UnitListVar;
+  // A row whose unit lies past its list opens with nothing selected; nothing is chosen yet.
+  if (form.lstUnit->currentRow() < 0) return;
   const auto chosen = static_cast<Integer>(form.lstUnit->currentRow() + 1);
-  Single shown = 0;
+  calc::PageSession session = form.session();
   // A value too large for the chosen unit keeps the unit it has.
-  if (!form.session().valueInUnit(v, chosen, shown)) {
+  if (!session.chooseUnit(v, chosen)) {
     form.UnitListBusy = pages::kTrue;
     form.lstUnit->hide();
     form.dialogs->message(QStringLiteral("The value is too large to be shown in ") +
-                          t.UnitName(page, v, chosen).trimmed() + QStringLiteral("."));
+                          t.UnitName(t.CurPage, v, chosen).trimmed() + QStringLiteral("."));
     return;
   }
   const pages::ProgramWrites writes(form);
-  t.VarUnit(page, v) = chosen;
   form.lstUnit->hide();
-  form.controls.txtV(v)->setText(numtext::formatPattern(shown, t.UnitFormat(page, v, chosen)));
-  form.controls.lblUnit(v)->setText(t.UnitName(page, v, chosen));
+  form.controls.txtV(v)->setText(session.valueText(v));
+  form.controls.lblUnit(v)->setText(session.unitName(v));
   form.UnitListBusy = pages::kTrue;
   const Integer back =
       form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount() ? form.ActiveVar : v;

@@ -182,6 +182,10 @@ double leadingDouble(QStringView text) {
   return toBinary<double>(Scanner(text, true).scan());
 }
 
+qsizetype leadingNumberLength(QStringView text) {
+  return Scanner(text, true).scan().end;
+}
+
 Integer leadingInteger(QStringView text) {
   const Scanned s = Scanner(text, true).scan();
   return toInteger(s.value, s.negative);

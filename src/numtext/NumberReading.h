@@ -20,6 +20,10 @@ Integer leadingInteger(QStringView text);
 // As a double: the double nearest the exact value (for arithmetic that the program does in
 // double precision). NumberError Overflow beyond the double range.
 double leadingDouble(QStringView text);
+// How many characters of text the leading-number rule reads, blanks in front of and inside the
+// number included; 0 when the text does not begin with a number. What follows is not part of
+// the value (a unit written after it, for example).
+qsizetype leadingNumberLength(QStringView text);
 
 // Complete-number reading: the whole text, trimmed of blanks, tabs, CR and LF, must be a number
 // (NumberError TypeMismatch otherwise); the value is rounded to an Integer as above.

@@ -78,7 +78,6 @@ void fillRow(PageDataForm& form, Integer page, int i) {
   box->setText(caption);
   c.txtV(i)->setAccessibleName(spokenCaption(caption));
   c.lblUnit(i)->setAccessibleName(QStringLiteral("Unit of ") + spokenCaption(caption));
-  t.CurValue(i) = t.VarValue(page, i);
   box->setCheckState(checkState(t.VarCheck(page, i)));
   if (checkValueOf(box) == 1) box->setText(box->text() + QLatin1Char('?'));
 }
@@ -171,7 +170,7 @@ void CreatePage(PageDataForm& form, Integer& page) {
   }
   placeColumns(c, t.MaxCaptionLen, n);
 
-  form.program.CurUnknown = t.UnknownVar(page);
+  form.session().enterPage(page);
   // The unknown shows a computed result, so its value box takes no typing.
   for (int i = 1; i <= n; ++i)
     MarkComputed(c.txtV(i), i == form.program.CurUnknown);

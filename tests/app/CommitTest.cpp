@@ -48,6 +48,25 @@ TEST(Commit, EnterTabAndComputeEachCommitOnce) {
   }
 }
 
+// The window losing the focus to another window (a message box, another program) and getting it
+// back is no move between its controls: nothing is committed until the box is really left.
+TEST(Commit, LeavingAndReturningToTheWindowCommitsNothing) {
+  WindowRun run;
+  ASSERT_TRUE(run.activate());
+  run.typeInto(kFlowRate, "60");
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  WindowRun::settle();
+  EXPECT_EQ(run.txtV(kHeadLoss)->text(), "1.8020");
+  EXPECT_EQ(run.form().EditFlag, -1);
+  ASSERT_TRUE(run.activate());
+  EXPECT_EQ(run.focused(), run.txtV(kFlowRate));
+  EXPECT_EQ(run.txtV(kFlowRate)->text(), "60");
+  run.key(Qt::Key_Tab);
+  EXPECT_EQ(run.txtV(kHeadLoss)->text(), kHeadLossAt60);
+}
+
 TEST(Commit, TickingPipeDiaSolvesForItFromHeadLoss) {
   WindowRun run;
   ASSERT_TRUE(run.activate());

@@ -72,6 +72,8 @@ TEST_P(PageLayoutTest, PlacesRowsFramesAndButtons) {
   EXPECT_EQ(twips(controls.Imgbox(0)).height(), c.frame0Height);
   EXPECT_EQ(twips(controls.Imgbox(0)).width(), c.frameWidth);
   EXPECT_EQ(controls.Imgbox(1)->isVisibleTo(&run.window()), c.frame1Visible);
+  EXPECT_EQ(controls.Imgbox(1)->accessibleName(),
+            c.frame1Visible ? QString("Rows %1 to %2").arg(c.splitRow).arg(c.variables) : "");
   if (c.frame1Visible) {
     EXPECT_EQ(twips(controls.Imgbox(1)).top(), c.frame1Top);
     EXPECT_EQ(twips(controls.Imgbox(1)).height(), c.frame1Height);
@@ -97,117 +99,40 @@ TEST_P(PageLayoutTest, PlacesRowsFramesAndButtons) {
   EXPECT_EQ(twips(controls.btnHelp()).top(), 1800);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageLayoutTest,
     ::testing::Values(
         // "&v1 =" is the longest caption: MaxCaptionLen 6, caption width 630.
-        LayoutCase{
-            "OneVariable", 1, 0, "&v1 =", 530, false, 0, 0, {395}, 630, 1165, 2320, 2770, 3420},
-        LayoutCase{"SingleFrame",
-                   3,
-                   0,
-                   "&v1 =",
-                   1390,
-                   false,
-                   0,
-                   0,
-                   {395, 825, 1255},
-                   630,
-                   1165,
-                   2320,
-                   2770,
-                   3420},
-        LayoutCase{"SecondFrameFromRow2",
-                   3,
-                   2,
-                   "&v1 =",
-                   730,
-                   true,
-                   980,
-                   1060,
-                   {395, 1180, 1610},
-                   630,
-                   1165,
-                   2320,
-                   2770,
-                   3420},
-        LayoutCase{"SecondFrameFromRow6",
-                   8,
-                   6,
-                   "&v1 =",
-                   2450,
-                   true,
-                   2700,
-                   1490,
-                   {395, 825, 1255, 1685, 2115, 2900, 3330, 3760},
-                   630,
-                   1165,
-                   2320,
-                   2770,
-                   3420},
-        LayoutCase{"CaptionOf19Characters",
-                   2,
-                   0,
-                   "&Abcdefghijklmnop =",
-                   960,
-                   false,
-                   0,
-                   0,
-                   {395, 825},
-                   2100,
-                   2635,
-                   3790,
-                   4240,
-                   4890}),
+        LayoutCase{"OneVariable", 1, 0, "&v1 =", 530, false, 0, 0, {395}, 630, 1165, 2320, 2770, 3420},
+        LayoutCase{"SingleFrame", 3, 0, "&v1 =", 1390, false, 0, 0, {395, 825, 1255}, 630, 1165, 2320, 2770, 3420},
+        LayoutCase{"SecondFrameFromRow2", 3, 2, "&v1 =", 730, true, 980, 1060, {395, 1180, 1610}, 630, 1165, 2320, 2770, 3420},
+        LayoutCase{"SecondFrameFromRow6", 8, 6, "&v1 =", 2450, true, 2700, 1490,
+                   {395, 825, 1255, 1685, 2115, 2900, 3330, 3760}, 630, 1165, 2320, 2770, 3420},
+        LayoutCase{"CaptionOf19Characters", 2, 0, "&Abcdefghijklmnop =", 960, false, 0, 0, {395, 825}, 2100, 2635, 3790, 4240, 4890}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(PageBuild, MarksTheUnknownAndReadsCaptionsFromRichText) {
-  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({pageOf(3, 0)})));
-  ASSERT_TRUE(run.loaded());
-  const pages::PageControls& controls = run.form().controls;
-  EXPECT_EQ(controls.chkV(1)->text(), "&v1 =?");
-  EXPECT_EQ(controls.chkV(2)->text(), "&v2 =");
-  EXPECT_EQ(controls.chkV(1)->checkState(), Qt::Checked);
-  EXPECT_EQ(controls.chkV(2)->checkState(), Qt::Unchecked);
-  EXPECT_TRUE(controls.txtV(1)->isReadOnly());
-  EXPECT_FALSE(controls.txtV(2)->isReadOnly());
-  EXPECT_EQ(run.program().CurUnknown, 1);
-  EXPECT_EQ(run.form().PageBuilding, 0);
-  EXPECT_EQ(run.window().windowTitle(), "Test page :- layout");
-  // Values in their default unit (m, "0.00") and the unit names.
-  EXPECT_EQ(controls.txtV(1)->text(), "0.50");
-  EXPECT_EQ(controls.txtV(3)->text(), "1.50");
-  EXPECT_EQ(controls.lblUnit(2)->text(), "m");
-  EXPECT_EQ(run.form().tables.CurValue(2), 1.0f);
-}
-
-TEST(PageBuild, TwoRowsMarkedBothShowTheMarkAndAGreyBoxShowsNone) {
+// Captions come from the rich text with their "&"; every row whose stored state is checked shows
+// the "?", a grey one shows none, and the unknown is the page record's all the same.
+TEST(PageBuild, MarksCheckedRowsAndShowsValuesInTheirUnits) {
   PageText page = pageOf(3, 0);
-  page.system = "#&a =, 1, 1, 1# #&b =, 2, 1, 1# #&c =, 3, 1, 2# #0,T :- t,Bends,1#";
+  page.system = "#&a =, 0.5, 1, 1# #&b =, 1, 1, 1# #&c =, 1.5, 1, 2# #0,T :- t,Bends,1#";
   testing::WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
   ASSERT_TRUE(run.loaded());
-  const pages::PageControls& controls = run.form().controls;
-  EXPECT_EQ(controls.chkV(1)->text(), "&a =?");
-  EXPECT_EQ(controls.chkV(2)->text(), "&b =?");
-  EXPECT_EQ(controls.chkV(3)->text(), "&c =");
-  EXPECT_EQ(controls.chkV(3)->checkState(), Qt::PartiallyChecked);
-  EXPECT_EQ(run.program().CurUnknown, 1);
-}
-
-TEST(PageBuild, KeyboardOrderIsValuesThenChecksThenButtons) {
-  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({pageOf(3, 0)})));
-  ASSERT_TRUE(run.loaded());
   const pages::PageControls& c = run.form().controls;
-  const std::vector<QWidget*> expected = {c.txtV(1),   c.txtV(2),    c.txtV(3),
-                                          c.chkV(1),   c.chkV(2),    c.chkV(3),
-                                          c.btnExit(), c.btnReset(), c.btnCompute()};
-  QWidget* w = run.window().TabStrip();
-  for (QWidget* next : expected) {
-    do {
-      w = w->nextInFocusChain();
-    } while (w->focusPolicy() == Qt::NoFocus || !(w->focusPolicy() & Qt::TabFocus));
-    EXPECT_EQ(w, next) << w->metaObject()->className();
-  }
+  EXPECT_EQ(c.chkV(1)->text(), "&a =?");
+  EXPECT_EQ(c.chkV(2)->text(), "&b =?");
+  EXPECT_EQ(c.chkV(3)->text(), "&c =");
+  EXPECT_EQ(c.chkV(3)->checkState(), Qt::PartiallyChecked);
+  EXPECT_TRUE(c.txtV(1)->isReadOnly());
+  EXPECT_FALSE(c.txtV(2)->isReadOnly());
+  EXPECT_EQ(run.program().CurUnknown, 1);
+  EXPECT_EQ(run.form().PageBuilding, 0);
+  EXPECT_EQ(run.window().windowTitle(), "T :- t");
+  EXPECT_EQ(c.txtV(1)->text(), "0.50");
+  EXPECT_EQ(c.txtV(3)->text(), "1.50");
+  EXPECT_EQ(c.lblUnit(2)->text(), "m");
 }
 
 }  // namespace

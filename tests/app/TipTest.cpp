@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         TipCase{"TicksWhileATipIsUpCount", "f1 m2 t S2 t9 m7 m7 m1 t S1"},
         TipCase{"TheMoveAfterATipDoesNotHideIt", "f1 m2 t S2 b S2 b H"},
         TipCase{"EverySecondValueBoxMoveIsIgnored", "f1 m2 t S2 m3 S2 m3 H"},
+        TipCase{"TheMoveAfterAValueBoxMoveIsIgnored", "f1 m2 m7 t S2"},
         TipCase{"AKeyHidesAndRestartsTheWait", "f1 m2 t S2 b k H t H"},
         TipCase{"ACommitStopsTheTimerUntilAValueBoxMove", "f1 c H O b O m3 t S3"},
         TipCase{"ATipShownAfterACommitStaysOverBackgroundAndTipBox",

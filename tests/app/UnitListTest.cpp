@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "app/WindowFixture.h"
+#include "datafile/LoaderFixture.h"
 #include "input/UnitList.h"
 #include "ui/Twips.h"
 
@@ -82,6 +83,33 @@ TEST(UnitList, ClosesWithoutAChangeOnABackgroundMoveOrTheLossOfTheFocus) {
     EXPECT_EQ(run.form().controls.lblUnit(kPipeDia)->text(), "mm");
     EXPECT_EQ(run.form().tables.VarUnit(1, kPipeDia), 2);
   }
+}
+
+// Row 2's default unit is its third slot, past its one-unit list, where the factor is 0: it
+// shows 0, takes no entry, and its list still offers the units it has.
+TEST(UnitList, AUnitPastTheListWithAFactorOfZeroTakesNoEntryButCanBeChanged) {
+  testing::PageText page;
+  page.unit =
+      "\\ROW/@m,0.000,1@ @mm,0.0,1000@ @cm,0.0,100@\\ROW/ \\ROW/@m3/s,0.000,1@\\ROW/"
+      " \\ROW/@m,0.000,1@\\ROW/";
+  page.system.replace("#&Flow =, 0.01, 1, 0#", "#&Flow =, 0.01, 3, 0#");
+  WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
+  ASSERT_TRUE(run.activate());
+  EXPECT_EQ(run.txtV(2)->text(), "0");
+  run.typeInto(2, "5");
+  run.key(Qt::Key_Tab);
+  ASSERT_EQ(run.dialogs().messages.size(), 1u);
+  EXPECT_EQ(run.dialogs().messages[0].text,
+            "Flow cannot be entered in this unit: its conversion factor is 0.");
+  EXPECT_EQ(run.form().tables.CurValue(2), 0.01f);
+
+  clickUnit(run, 2);
+  QListWidget* list = run.window().lstUnit();
+  ASSERT_EQ(list->count(), 1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  WindowRun::settle();
+  EXPECT_EQ(run.txtV(2)->text(), "0.010");
 }
 
 }  // namespace

@@ -6,14 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTabBar>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "QtPrinters.h"
 #include "app/frmPageData.h"
 #include "datafile/RtfText.h"
+#include "pages/PageControls.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
@@ -32,10 +36,12 @@ class RecordingDialogs : public ui::Dialogs {
   ui::MessageAnswer message(const QString& text, ui::MessageIcon icon,
                             ui::MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
-    return buttons == ui::MessageButtons::YesNo ? answer : ui::MessageAnswer::Ok;
+    if (buttons != ui::MessageButtons::YesNo) return ui::MessageAnswer::Ok;
+    return answerYesNo ? answerYesNo() : answer;
   }
   std::vector<RecordedMessage> messages;
   ui::MessageAnswer answer = ui::MessageAnswer::Yes;
+  std::function<ui::MessageAnswer()> answerYesNo;  // when set, answers instead of `answer`
 };
 
 class MemoryPositionStore : public ui::WindowPositionStore {
@@ -113,6 +119,18 @@ class WindowRun {
     settle();
     if (text.isEmpty()) QTest::keyClick(focused(), Qt::Key_Backspace);
     QTest::keyClicks(focused(), text);
+  }
+  // A control by a short name: "v3" row 3's value box, "c3" its check box, "tabs", or a button's
+  // caption ("Compute").
+  QWidget* named(const QString& name) {
+    const pages::PageControls& c = form().controls;
+    if (name == "tabs") return window().TabStrip();
+    if (name[0] == 'v') return c.txtV(name.mid(1).toInt());
+    if (name[0] == 'c' && name[1].isDigit()) return c.chkV(name.mid(1).toInt());
+    for (QPushButton* b : {c.btnExit(), c.btnReset(), c.btnCompute(), c.btnHelp()}) {
+      if (b->text().remove('&') == name) return b;
+    }
+    return nullptr;
   }
   void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(focused(), k, m);

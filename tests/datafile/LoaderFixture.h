@@ -10,34 +10,6 @@
 
 namespace vantrel::testing {
 
-class RecordingTabStrip : public datafile::TabStrip {
- public:
-  int tabCount() const override { return static_cast<int>(captions.size()); }
-  void removeTab(int position) override {
-    captions.removeAt(position - 1);
-    toolTips.removeAt(position - 1);
-  }
-  void addTab(const QString& caption) override {
-    captions.append(caption);
-    toolTips.append(QString());
-  }
-  void setTabToolTip(int position, const QString& toolTip) override {
-    toolTips[position - 1] = toolTip;
-  }
-  QStringList captions;
-  QStringList toolTips;
-};
-
-class RecordingLoadView : public datafile::LoadView {
- public:
-  void setProgress(int percent) override { progress.push_back(percent); }
-  void applyLayout(const datafile::FormLayout& l) override { layout = l; }
-  datafile::TabStrip& tabStrip() override { return tabs; }
-  std::vector<int> progress;
-  datafile::FormLayout layout;
-  RecordingTabStrip tabs;
-};
-
 // One small page, as plain text of its four sections, that the tests vary.
 struct PageText {
   QString system =
@@ -62,17 +34,35 @@ inline QString fileText(const std::vector<PageText>& pages,
   return text;
 }
 
-struct LoadResult {
+// The tables a file loads into, and what loading shows: progress, window layout and tabs.
+struct LoadResult : datafile::LoadView, datafile::TabStrip {
+  void setProgress(int percent) override { progress.push_back(percent); }
+  void applyLayout(const datafile::FormLayout& l) override { layout = l; }
+  datafile::TabStrip& tabStrip() override { return *this; }
+  int tabCount() const override { return static_cast<int>(captions.size()); }
+  void removeTab(int position) override {
+    captions.removeAt(position - 1);
+    toolTips.removeAt(position - 1);
+  }
+  void addTab(const QString& caption) override {
+    captions.append(caption);
+    toolTips.append(QString());
+  }
+  void setTabToolTip(int position, const QString& tip) override { toolTips[position - 1] = tip; }
   datafile::PageTables tables;
-  RecordingLoadView view;
+  std::vector<int> progress;
+  datafile::FormLayout layout;
+  QStringList captions, toolTips;
 };
 
-// Loads text as a data file; DataFileError escapes.
+// Loads the data file at path, or text written as one; DataFileError escapes.
+inline void loadFile(const QString& path, LoadResult& result) {
+  rtf::WorkingDocument doc;
+  datafile::ReadSystemData(doc, result.tables, path, result);
+}
 inline void loadText(const QString& text, LoadResult& result) {
   TempFolder folder;
-  const QString path = folder.write("Vantrel.rtf", rtfFromPlain(text));
-  rtf::WorkingDocument doc;
-  datafile::ReadSystemData(doc, result.tables, path, result.view);
+  loadFile(folder.write("Vantrel.rtf", rtfFromPlain(text)), result);
 }
 
 }  // namespace vantrel::testing

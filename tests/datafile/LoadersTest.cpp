@@ -1,4 +1,4 @@
-// The loaders on small data files written for each case.
+// The loaders on small data files written for each case, and on the shipped data file.
 
 #include <gtest/gtest.h>
 
@@ -12,241 +12,110 @@ using testing::fileText;
 using testing::LoadResult;
 using testing::PageText;
 
+// Tabs left on the strip from the window's design are removed first.
 TEST(Loaders, ReadOnePageCompletely) {
   LoadResult r;
+  r.captions = r.toolTips = QStringList{"left from the design", "and another"};
   testing::loadText(fileText({PageText{}}), r);
   const PageTables& t = r.tables;
-  EXPECT_EQ(r.view.progress, (std::vector<int>{5, 10, 27, 28, 38, 77, 100}));
-  EXPECT_EQ(r.view.layout.TabHeight, 400);
-  EXPECT_EQ(r.view.layout.TabWidth, 6400);
-  EXPECT_EQ(r.view.layout.FormHeight, 6000);
-  EXPECT_EQ(r.view.layout.FormWidth, 6400);
-  ASSERT_EQ(t.PageCount, 1);
-  EXPECT_EQ(t.MaxVarCount, 4);
-  EXPECT_EQ(t.VarCount(1), 3);
-  EXPECT_EQ(t.MaxCaptionLen, 12);  // "&Diameter =" + 1
-  EXPECT_EQ(t.VarCaptionRTF(1, 1).plainText(), "&Diameter =");
-  EXPECT_EQ(t.VarDefault(1, 2), 0.01f);
-  EXPECT_EQ(t.VarValue(1, 2), 0.01f);
-  EXPECT_EQ(t.VarUnitDefault(1, 1), 2);
-  EXPECT_EQ(t.VarUnit(1, 1), 2);
-  EXPECT_EQ(t.UnknownVar(1), 3);
-  EXPECT_EQ(t.VarCheck(1, 3), 1);
-  EXPECT_EQ(t.SplitRow(1), 0);
-  EXPECT_EQ(t.PageTitle(1), "Bends :- Loss of a bend");
-  EXPECT_EQ(t.PageCaption(1), "Bends");
-  EXPECT_EQ(t.FocusRow(1), 1);
-  EXPECT_EQ(t.FocusRowDefault(1), 0);
-  EXPECT_EQ(t.RangeExpr(1, 1), "F,>0~10");
-  EXPECT_EQ(t.UnitName(1, 2, 1), QString::fromUtf8("m\u00b3/s"));
-  EXPECT_EQ(t.UnitFormat(1, 1, 2), "0.0");
-  EXPECT_EQ(t.UnitFactor(1, 1, 2), 1000.0f);
-  EXPECT_EQ(t.UnitFactor(1, 1, 3), 0.0f);  // the slot after the longest row ends every list
-  EXPECT_EQ(t.unitListLength(1, 1), 2);
-  EXPECT_EQ(t.unitListLength(1, 2), 1);
-  EXPECT_EQ(t.PageTips(1).plainText(), "#first tip# #second tip# #third tip#");
-  EXPECT_EQ(t.TipInterval, 1000);
-  EXPECT_EQ(t.TipTicks, 10);
-  EXPECT_EQ(t.TipShown, 0);
-  EXPECT_EQ(r.view.tabs.captions, QStringList{"Bends"});
-  EXPECT_EQ(r.view.tabs.toolTips, QStringList{"- Loss of a bend"});
+  EXPECT_EQ(r.progress, (std::vector<int>{5, 10, 27, 28, 38, 77, 100}));
+  EXPECT_EQ(QList<int>({r.layout.TabHeight, r.layout.TabWidth, r.layout.FormHeight,
+                        r.layout.FormWidth, t.PageCount, t.MaxVarCount, t.VarCount(1),
+                        t.MaxCaptionLen, t.VarUnitDefault(1, 1), t.VarUnit(1, 1), t.UnknownVar(1),
+                        t.VarCheck(1, 3), t.SplitRow(1), t.FocusRow(1), t.FocusRowDefault(1),
+                        t.unitListLength(1, 1), t.TipInterval, t.TipTicks, t.TipShown}),
+            QList<int>({400, 6400, 6000, 6400, 1, 4, 3, 12, 2, 2, 3, 1, 0, 1, 0, 2, 1000, 10, 0}));
+  EXPECT_EQ(QList<Single>({t.VarDefault(1, 2), t.VarValue(1, 2), t.UnitFactor(1, 1, 2),
+                           t.UnitFactor(1, 1, 3)}),  // the slot after the longest row ends lists
+            QList<Single>({0.01f, 0.01f, 1000, 0}));
+  EXPECT_EQ(QStringList({t.VarCaptionRTF(1, 1).plainText(), t.PageTitle(1), t.PageCaption(1),
+                         t.RangeExpr(1, 1), t.UnitName(1, 2, 1), t.UnitFormat(1, 1, 2),
+                         t.PageTips(1).plainText(), r.captions.join('|'), r.toolTips.join('|')}),
+            QStringList({"&Diameter =", "Bends :- Loss of a bend", "Bends", "F,>0~10",
+                         QString::fromUtf8("m\u00b3/s"), "0.0",
+                         "#first tip# #second tip# #third tip#", "Bends", "- Loss of a bend"}));
 }
 
-TEST(Loaders, AtMostTwentyPagesAreRead) {
-  LoadResult r;
-  testing::loadText(fileText(std::vector<PageText>(25)), r);
-  EXPECT_EQ(r.tables.PageCount, 20);
-  EXPECT_EQ(r.view.tabs.captions.size(), 20);
-}
-
-TEST(Loaders, UnknownIsTheFirstVariableMarkedOne) {
-  PageText twoMarked;
-  twoMarked.system = "#a =, 1, 1, 1# #b =, 2, 1, 1# #c =, 3, 1, 0# #0,T,Bends,1#";
-  PageText noneMarked;
-  noneMarked.system = "#a =, 1, 1, 0# #b =, 2, 1, 0# #c =, 3, 1, 0# #0,T,Bends,1#";
-  LoadResult r;
-  testing::loadText(fileText({twoMarked, noneMarked}), r);
-  EXPECT_EQ(r.tables.UnknownVar(1), 1);
-  EXPECT_EQ(r.tables.VarCheck(1, 2), 1);
-  EXPECT_EQ(r.tables.UnknownVar(2), 0);
-}
-
-TEST(Loaders, UnitListsEndAtTheFirstZeroFactor) {
-  PageText page;
-  page.unit =
-      "\\ROW/@m, 0.000, 1@ @mm, 0.0, 1000@ @km, 0.000, 0.001@\\ROW/"
-      " \\ROW/@a, 0, 1@ @b, 0, @ @c, 0, 5@\\ROW/"
-      " \\ROW/@x, 0, 1@\\ROW/";
-  LoadResult r;
-  testing::loadText(fileText({page}), r);
-  const PageTables& t = r.tables;
-  EXPECT_EQ(t.UnitFactor.upper3(), 4);
-  EXPECT_EQ(t.unitListLength(1, 1), 3);
-  EXPECT_EQ(t.UnitFactor(1, 1, 3), 0.001f);
-  EXPECT_EQ(t.unitListLength(1, 2), 1);  // an empty factor ends the list
-  EXPECT_EQ(t.UnitName(1, 2, 3), "c");   // still loaded, never offered
-  EXPECT_EQ(t.unitListLength(1, 3), 1);
-}
-
-TEST(Loaders, ARowContributesAtMostFiftyUnits) {
-  PageText page;
-  QString row;
-  for (int k = 1; k <= 55; ++k)
-    row += QString("@u%1, 0, %1@ ").arg(k);
-  page.unit = "\\ROW/" + row + "\\ROW/ \\ROW/@m, 0, 1@\\ROW/ \\ROW/@m, 0, 1@\\ROW/";
-  LoadResult r;
-  testing::loadText(fileText({page}), r);
-  EXPECT_EQ(r.tables.UnitFactor.upper3(), 51);
-  EXPECT_EQ(r.tables.unitListLength(1, 1), 50);
-  EXPECT_EQ(r.tables.UnitName(1, 1, 50), "u50");
-}
-
-TEST(Loaders, MissingSectionsReadTheLastOneFound) {
+// Page 1 has a focus row off the page and default units its own list does not offer: the
+// window focuses row 1 then, and shows the value with the factor of the unit slot. Names and
+// expressions stay as written (a blank is the name of "no unit"), and a tooltip is the title
+// after its first ":-". Page 2 has no sections but its own and reads page 1's; 23 more pages
+// are ignored, and a row contributes at most 50 units.
+TEST(Loaders, ReadWhatIsWrittenAndWhatIsMissing) {
   PageText first;
-  first.range = "#F,1,2,5# #F,*#";  // two records for three variables
-  PageText second;
-  second.unit = "";
-  second.range = "";
-  second.tips = "";
-  QString text = fileText({first}) + "\\SYSTEM/" + second.system + "\\SYSTEM/\n";
+  first.system = "#a =, 1, 2, 1# #ab =, 2, 3, 1# #c =, 3, 1, 0# #0,A :- b :- c,Bends,7#";
+  first.unit = "\\ROW/@ ,0,1@\\ROW/ \\ROW/@m,0,1@ @x,0,0@ @y,0,5@\\ROW/ \\ROW/@m ,0,9@";
+  for (int k = 1; k <= 55; ++k)
+    first.unit += QString(" @u%1, 0, %1@").arg(k);
+  first.range = "# F, 0~10 # #F,1,2,5#";
+  QString text = fileText({first}).replace("@u55, 0, 55@", "@u55, 0, 55@\\ROW/");
+  for (int page = 2; page <= 25; ++page)
+    text += "\\SYSTEM/#a =, 1, 1, 0# #b =, 1, 1, 0# #0,T,Bends,1#\\SYSTEM/\n";
   LoadResult r;
   testing::loadText(text, r);
   const PageTables& t = r.tables;
-  ASSERT_EQ(t.PageCount, 2);
-  EXPECT_EQ(t.RangeExpr(1, 1), "F,1,2,5");  // commas stay in the expression
-  EXPECT_EQ(t.RangeExpr(1, 3), "F,*");      // the section's last record
-  EXPECT_EQ(t.RangeExpr(2, 1), "F,1,2,5");  // page 2 reads page 1's section
-  EXPECT_EQ(t.UnitFactor(2, 1, 2), 1000.0f);
+  EXPECT_EQ(QList<int>({t.PageCount, t.UnitFactor.upper3(), t.MaxCaptionLen, t.UnknownVar(1),
+                        t.VarCheck(1, 2), t.UnknownVar(2), t.FocusRow(1), t.VarUnitDefault(1, 1),
+                        t.VarUnitDefault(1, 2), t.unitListLength(1, 2), t.unitListLength(1, 3),
+                        static_cast<int>(r.captions.size())}),
+            QList<int>({20, 51, 5, 1, 1, 0, 7, 2, 3, 1, 50, 20}));
+  EXPECT_EQ(QList<Single>({t.UnitFactor(1, 2, 3), t.UnitFactor(1, 3, 50)}), QList<Single>({5, 49}));
+  EXPECT_EQ(
+      QStringList({t.UnitName(1, 1, 1), t.UnitName(1, 3, 1), t.UnitName(2, 1, 1), t.RangeExpr(1, 1),
+                   t.RangeExpr(1, 3), t.RangeExpr(2, 2), r.toolTips[0], r.toolTips[1]}),
+      QStringList({" ", "m ", " ", " F, 0~10 ", "F,1,2,5", "F,1,2,5", "- b :- c", "T"}));
   EXPECT_EQ(t.PageTips(2).plainText(), t.PageTips(1).plainText());
 }
 
-struct ToolTipCase {
-  QString title;
-  QString toolTip;
-};
-
-class ToolTipTest : public ::testing::TestWithParam<ToolTipCase> {};
-
-TEST_P(ToolTipTest, IsTheTextAfterTheFirstColonHyphen) {
-  PageText page;
-  page.system = "#a =, 1, 1, 1# #0," + GetParam().title + ",Bends,1#";
-  page.unit = "\\ROW/@m, 0, 1@\\ROW/";
-  LoadResult r;
-  r.view.tabs.addTab("left from the design");
-  testing::loadText(fileText({page}), r);
-  EXPECT_EQ(r.view.tabs.captions, QStringList{"Bends"});
-  EXPECT_EQ(r.view.tabs.toolTips, QStringList{GetParam().toolTip});
-}
-
-INSTANTIATE_TEST_SUITE_P(Titles, ToolTipTest,
-                         ::testing::Values(ToolTipCase{"Name :- what", "- what"},
-                                           ToolTipCase{"No separator", "No separator"},
-                                           ToolTipCase{"Ends with :-", "-"},
-                                           ToolTipCase{"A :- b :- c", "- b :- c"},
-                                           ToolTipCase{"Case :_ sensitive", "Case :_ sensitive"}));
-
 // Every kind of malformed file is refused with what is wrong and where.
-struct MalformedCase {
-  const char* name;
-  QString text;
-  QString problem;   // part of the problem text
-  QString location;  // part of the location text
-};
-
-class MalformedTest : public ::testing::TestWithParam<MalformedCase> {};
-
-TEST_P(MalformedTest, IsReportedWithItsPlace) {
-  LoadResult r;
-  try {
-    testing::loadText(GetParam().text, r);
-    FAIL() << "loaded without an error";
-  } catch (const DataFileError& error) {
-    EXPECT_TRUE(error.problem().contains(GetParam().problem)) << error.message().toStdString();
-    EXPECT_TRUE(error.location().contains(GetParam().location)) << error.message().toStdString();
+TEST(Loaders, MalformedFilesAreRefusedWithThePlace) {
+  const auto with = [](const QString& system, const QString& unit = PageText{}.unit) {
+    PageText page;
+    page.system = system;
+    page.unit = unit;
+    return fileText({PageText{}, page});
+  };
+  const QString three = "#b =, 1, 1, 0# #c =, 1, 1, 0# #0,T,Bends,1#";
+  const struct {
+    QString text, problem, place;  // parts of the problem and the place
+  } cases[] = {
+      {"\\Form/#400, 6400, 6000, 6400#\\Form/", "no \"\\SYSTEM/\"", ""},
+      {fileText({PageText{}}, "#400, 6400, 6000#"), "layout record has 3 field", "\\Form/"},
+      {with("#a =, 1, 1, 1# #0,T,Bends,one#"), "\"one\" is not a number",
+       "page record (record 2), field 4"},
+      {with(QString("#v =, 1, 1, 0# ").repeated(10) + "#0,T,Bends,1#"), "10 variables", "page 2"},
+      {with("#a =, 1, 1, 1# " + three, "\\ROW/@m, 1@\\ROW/"), "unit item has 2 field",
+       "page 2, \"\\UNIT/\" section, row 1, unit item 1"},
+      {fileText({PageText{}}).replace("@", ""), "holds a unit item", ""},
+      {with("#a =, 1, 40000 # " + three), "variable record has 3 field",
+       "page 2, \"\\SYSTEM/\" section, variable record 1"},
+      {with("#a =, 1, 40000, 1# " + three), "too large", "variable record 1, field 3"},
+      // Default units outside the unit table (the longest row has 2 units).
+      {with("#a =, 1, 3, 1# " + three), "default unit 3", "page 2, \"\\SYSTEM/\" section"},
+      {with("#a =, 1, 0, 1# " + three), "default unit 0", "variable record 1"},
+      {with("#a =, 3e38, 2, 1# " + three), "default unit (factor 1000) can show",
+       "variable record 1"},
+  };
+  for (const auto& c : cases) {
+    LoadResult r;
+    try {
+      testing::loadText(c.text, r);
+      ADD_FAILURE() << "loaded: " << c.problem.toStdString();
+    } catch (const DataFileError& error) {
+      EXPECT_TRUE(error.problem().contains(c.problem)) << error.message().toStdString();
+      EXPECT_TRUE(error.location().contains(c.place)) << error.message().toStdString();
+    }
   }
-}
-
-PageText withSystem(const QString& system) {
-  PageText page;
-  page.system = system;
-  return page;
-}
-
-PageText withUnit(const QString& unit) {
-  PageText page;
-  page.unit = unit;
-  return page;
-}
-
-QString tenVariables() {
-  QString system;
-  for (int j = 1; j <= 10; ++j)
-    system += QString("#v%1 =, 1, 1, 0# ").arg(j);
-  return system + "#0,T,Bends,1#";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, MalformedTest,
-    ::testing::Values(
-        MalformedCase{"MissingClosingMarker",
-                      fileText({PageText{}}) + "\\SYSTEM/#a =, 1, 1, 0# #0,T,Bends,1#",
-                      "closing \"\\SYSTEM/\"", ""},
-        MalformedCase{"NoPages", "\\Form/#400, 6400, 6000, 6400#\\Form/", "no \"\\SYSTEM/\"", ""},
-        MalformedCase{"ShortLayoutRecord", fileText({PageText{}}, "#400, 6400, 6000#"),
-                      "layout record has 3 field", "\\Form/"},
-        MalformedCase{"NoLayoutSection", fileText({PageText{}}).replace("\\Form/", "\\Nothing/"),
-                      "layout record has 1 field", "\\Form/"},
-        MalformedCase{"ShortVariableRecord",
-                      fileText({withSystem("#a =, 1, 1# #b =, 1, 1, 1# #0,T,Bends,1#")}),
-                      "variable record has 3 field",
-                      "page 1, \"\\SYSTEM/\" section, variable record 1"},
-        MalformedCase{"ShortPageRecord", fileText({withSystem("#a =, 1, 1, 1# #0,T,Bends#")}),
-                      "page record has 3 field", "page 1, \"\\SYSTEM/\" section, page record"},
-        MalformedCase{"PageRecordFocusNotANumber",
-                      fileText({withSystem("#a =, 1, 1, 1# #0,T,Bends,one#")}),
-                      "\"one\" is not a number", "page record (record 2), field 4"},
-        MalformedCase{"SectionWithoutVariables", fileText({withSystem("#0,T,Bends,1#")}),
-                      "at least one variable", "page 1"},
-        MalformedCase{"TooManyVariables", fileText({PageText{}, withSystem(tenVariables())}),
-                      "10 variables", "page 2, \"\\SYSTEM/\""},
-        MalformedCase{"MarkerBeyond32767",
-                      fileText({PageText{}}) + QString(33000, 'x') +
-                          "\\SYSTEM/#a =, 1, 1, 1# #0,T,Bends,1#\\SYSTEM/",
-                      "beyond", ""},
-        MalformedCase{
-            "ShortUnitItem",
-            fileText({withUnit("\\ROW/@m, 1@\\ROW/ \\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@\\ROW/")}),
-            "unit item has 2 field", "page 1, \"\\UNIT/\" section, row 1, unit item 1"},
-        MalformedCase{"NoUnitItemAnywhere", fileText({withUnit("\\ROW/ \\ROW/")}),
-                      "holds a unit item", ""},
-        MalformedCase{"IntegerOverflow", fileText({withSystem("#a =, 1, 40000, 1# #0,T,Bends,1#")}),
-                      "too large", "variable record 1, field 3"},
-        MalformedCase{"LayoutOverflow", fileText({PageText{}}, "#400, 6400, 99999, 6400#"),
-                      "too large", "field 3"},
-        MalformedCase{"SingleOverflow", fileText({withSystem("#a =, 1E40, 1, 1# #0,T,Bends,1#")}),
-                      "too large", "field 2"},
-        MalformedCase{"DefaultUnitOutsideItsList",
-                      fileText({withSystem("#a =, 1, 3, 1# #b =, 1, 1, 0# #c =, 1, 1, 0# "
-                                           "#0,T,Bends,1#")}),
-                      "default unit 3", "page 1, \"\\SYSTEM/\" section, variable record 1"},
-        MalformedCase{"FocusRowOffThePage",
-                      fileText({withSystem("#a =, 1, 1, 1# #b =, 1, 1, 0# #c =, 1, 1, 0# "
-                                           "#0,T,Bends,7#")}),
-                      "focus row 7", "page 1"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Loaders, AFileThatIsNotRtfIsRefused) {
   testing::TempFolder folder;
-  const QString path = folder.write("Vantrel.rtf", "plain text, not rich text");
-  PageTables tables;
-  testing::RecordingLoadView view;
-  rtf::WorkingDocument doc;
-  try {
-    ReadSystemData(doc, tables, path, view);
-    FAIL() << "loaded";
-  } catch (const DataFileError& error) {
-    EXPECT_TRUE(error.problem().contains("not an RTF document"));
-  }
+  LoadResult r;
+  EXPECT_THROW(testing::loadFile(folder.write("Vantrel.rtf", "plain text"), r), DataFileError);
+}
+
+TEST(Loaders, ShippedDataFileHasTheNinePages) {
+  LoadResult r;
+  testing::loadFile(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf", r);
+  EXPECT_EQ(r.captions, QStringList({"H.Williams", "C.White", "Manning", "Orifice", "Bends",
+                                     "Valves", "In/Out", "Expansion", "Contraction"}));
 }
 
 }  // namespace

@@ -17,11 +17,9 @@ TEST(Find, IgnoresCaseFromAPosition) {
     int expected;
   } cases[] = {
       {u"\\SYSTEM/ a \\system/", u"\\System/", 1, 11},
-      {u"#a#", u"#", 2, 2},
       {u"#a#", u"#", 3, -1},
       {u"#a#", u"#", -5, 0},
       {u"#a#", u"", 0, -1},
-      {u"abc", u"abcd", 0, -1},
       {u"ΔΡΟΜΟΣ δρόμος", u"δρομος", 0, 0},
       {u"Straße STRASSE", u"strasse", 0, 7},
       {u"x\U0001D708y\U0001D708", u"\U0001D708", 2, 4},
@@ -65,9 +63,6 @@ TEST(Writer, EscapesEveryCharacterAsSevenBitRtf) {
       {u"20°C", "20\\u176?C"},
       {u"\uF0B7", "\\u-3913?"},
       {u"\U0001D708", "\\u-10187?\\u-8440?"},
-      {u"a\x7f"
-       "b",
-       "a\\u127?b"},
       {u" lead", "{\\f0  lead}"},
   };
   for (const auto& [text, written] : cases) {
@@ -91,13 +86,6 @@ TEST(Writer, RangeExampleOfTheDataFile) {
   EXPECT_EQ(RichText::fromRtf(rtf).plainText(), u"#&Pipe Dia. =, 100"_s);
 }
 
-TEST(Writer, WholeDocumentKeepsATrailingEmptyParagraph) {
-  for (const char16_t* text : {u"", u"\r\n", u"a\r\n", u"a\r\n\r\n", u"\r\nline one\r\n"}) {
-    const RichText doc = RichText::fromPlainText(text);
-    EXPECT_EQ(RichText::fromRtf(doc.toRtf()), doc) << QString::fromUtf16(text).toStdString();
-  }
-}
-
 TEST(Writer, FontsWithoutNamesAndNamesToEscape) {
   const RichText unnamed = load(R"({\rtf1{\fonttbl{\f0 Arial;}{\f1 ;}} a{\f1 b}})");
   EXPECT_TRUE(unnamed.document().defaultFont().isNull());
@@ -107,15 +95,6 @@ TEST(Writer, FontsWithoutNamesAndNamesToEscape) {
   const QByteArray rtf = escaped.toRtf();
   EXPECT_TRUE(rtf.contains("Ari\\{al\\} \\u1044?;")) << rtf.toStdString();
   EXPECT_EQ(RichText::fromRtf(rtf), escaped);
-}
-
-TEST(Writer, RangeBoundsAreClamped) {
-  const RichText doc = RichText::fromPlainText(u"abc");
-  EXPECT_EQ(RichText::fromRtf(doc.rangeToRtf(-5, 7)).plainText(), u"ab"_s);
-  EXPECT_EQ(RichText::fromRtf(doc.rangeToRtf(2, 100)).plainText(), u"c"_s);
-  EXPECT_EQ(RichText::fromRtf(doc.rangeToRtf(9, 1)).plainText(), u""_s);
-  EXPECT_EQ(RichText::fromRtf(doc.rangeToRtf(1, -3)).plainText(), u""_s);
-  EXPECT_EQ(doc.slice(-5, 7).plainText(), u"ab"_s);
 }
 
 }  // namespace

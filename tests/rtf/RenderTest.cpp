@@ -78,8 +78,9 @@ TEST(Render, ParagraphsLineBreaksAndAlignment) {
   renderRichText(load(R"({\rtf1 one\line two\par three})"), doc, boxFont());
   EXPECT_EQ(doc.blockCount(), 2);
   EXPECT_EQ(doc.firstBlock().text(), u"one\u2028two"_s);
-  renderRichText(load(R"({\rtf1 a{\v hid}den})"), doc, boxFont());  // hidden text is not shown
-  EXPECT_EQ(doc.toPlainText(), u"aden"_s);
+  renderRichText(load(R"({\rtf1 a{\v hid}den{\fs21 x}})"), doc, boxFont());  // hidden: not shown
+  EXPECT_EQ(doc.toPlainText(), u"adenx"_s);
+  EXPECT_DOUBLE_EQ(formatAt(doc, u"x"_s).fontPointSize(), 10.5);
 }
 
 }  // namespace

@@ -71,11 +71,9 @@ std::string firstDifference(const Document& a, const Document& b) {
   if (a == b) return "";
   if (a.text() != b.text()) return "text \"" + show(a.text()) + "\" vs \"" + show(b.text()) + '"';
   for (size_t i = 0; i < std::min(a.runs().size(), b.runs().size()); ++i) {
-    if (a.runs()[i] != b.runs()[i]) {
-      return "run " + std::to_string(i) + ": " + std::to_string(a.runs()[i].start) + " {" +
-             describe(a.runs()[i].format) + "} vs " + std::to_string(b.runs()[i].start) + " {" +
-             describe(b.runs()[i].format) + '}';
-    }
+    if (a.runs()[i] != b.runs()[i])
+      return "run " + std::to_string(i) + ": {" + describe(a.runs()[i].format) + "} vs {" +
+             describe(b.runs()[i].format) + "} from " + std::to_string(a.runs()[i].start);
   }
   return "breaks, paragraphs, default font or number of runs";
 }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the built calculator into a temporary prefix, validates its desktop entry and AppStream
+# metadata, and starts the installed program offscreen from the entry's working directory to see
+# that the first page comes up.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build}"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+entry="$prefix/share/applications/vantrel.desktop"
+desktop-file-validate "$entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.vantrel.Vantrel.metainfo.xml"
+test -f "$prefix/share/icons/hicolor/scalable/apps/vantrel.svg"
+
+folder="$(sed -n 's/^Path=//p' "$entry")"
+test "$folder" = "$prefix/share/vantrel"
+log="$prefix/start.log"
+# The program runs until it is ended; a few seconds are enough for the first page.
+status=0
+(cd "$folder" && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$prefix/config" \
+  QT_LOGGING_RULES="vantrel.startup.info=true" timeout 5 "$prefix/bin/vantrel" 2>"$log") ||
+  status=$?
+if [ "$status" -ne 124 ] || ! grep -q "page 1 shown: Hazen-Williams" "$log"; then
+  echo "The installed program did not show its first page (status $status):" >&2
+  cat "$log" >&2
+  exit 1
+fi
+echo "Installation checked: $(grep -o 'page 1 shown: .*' "$log")"

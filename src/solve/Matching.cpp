@@ -1,0 +1,135 @@
+#include "solve/Matching.h"
+
+#include <QStringList>
+#include <vector>
+
+#include "solve/SolveError.h"
+
+namespace vantrel::solve {
+
+namespace {
+
+QString withoutBlanks(const QString& text) {
+  QString key;
+  key.reserve(text.size());
+  for (const QChar c : text) {
+    if (!c.isSpace()) key += c;
+  }
+  return key;
+}
+
+QString nameKey(const QString& text) {
+  return withoutBlanks(text).toCaseFolded();
+}
+
+// Units are written on keyboards without superscripts or a micro sign.
+QString unitKey(const QString& text) {
+  QString key = nameKey(text);
+  key.replace(QChar(0x00B2), u'2');
+  key.replace(QChar(0x00B3), u'3');
+  key.replace(QChar(0x00B5), u'u');
+  key.replace(QChar(0x03BC), u'u');
+  return key;
+}
+
+QString quoted(const QString& text) {
+  return u'"' + text + u'"';
+}
+
+QString pageNames(const datafile::PageTables& t, Integer page) {
+  QStringList names;
+  for (Integer j = 1; j <= t.VarCount(page); ++j)
+    names << variableName(t.VarCaptionRTF(page, j).plainText());
+  return names.join(QStringLiteral(", "));
+}
+
+QStringList unitNames(const datafile::PageTables& t, Integer page, Integer var) {
+  QStringList names;
+  for (int k = 1; k <= t.unitListLength(page, var); ++k)
+    names << printedUnitName(t.UnitName(page, var, k));
+  return names;
+}
+
+}  // namespace
+
+QString variableName(const QString& caption) {
+  QString name = caption.trimmed();
+  if (name.endsWith(u'?')) name.chop(1);
+  name = name.trimmed();
+  if (name.endsWith(u'=')) name.chop(1);
+  for (qsizetype at = name.indexOf(u'&'); at >= 0; at = name.indexOf(u'&', at + 1))
+    name.remove(at, 1);
+  return name.trimmed();
+}
+
+QString printedUnitName(const QString& unitName) {
+  return unitName.trimmed();
+}
+
+Integer findPage(const datafile::PageTables& t, const QString& text) {
+  bool isNumber = false;
+  const int number = text.toInt(&isNumber);
+  if (isNumber && number >= 1 && number <= t.PageCount) return static_cast<Integer>(number);
+  for (Integer i = 1; i <= t.PageCount; ++i) {
+    if (t.PageCaption(i).trimmed().compare(text.trimmed(), Qt::CaseInsensitive) == 0) return i;
+  }
+  QStringList pages;
+  for (Integer i = 1; i <= t.PageCount; ++i)
+    pages << QStringLiteral("%1 %2").arg(i).arg(t.PageCaption(i));
+  throw SolveError(kBadUsage, QStringLiteral("There is no page %1. The pages are: %2.")
+                                  .arg(quoted(text), pages.join(QStringLiteral(", "))));
+}
+
+Integer findVariable(const datafile::PageTables& t, Integer page, const QString& text) {
+  const QString wanted = nameKey(text);
+  std::vector<Integer> exact;
+  std::vector<Integer> beginning;
+  for (Integer j = 1; j <= t.VarCount(page) && !wanted.isEmpty(); ++j) {
+    const QString key = nameKey(variableName(t.VarCaptionRTF(page, j).plainText()));
+    if (key == wanted) exact.push_back(j);
+    if (key.startsWith(wanted)) beginning.push_back(j);
+  }
+  const std::vector<Integer>& found = exact.empty() ? beginning : exact;
+  if (found.size() == 1) return found.front();
+  const QString names = pageNames(t, page);
+  if (found.empty()) {
+    throw SolveError(kBadUsage, QStringLiteral("%1 has no variable %2. Its variables are: %3.")
+                                    .arg(t.PageCaption(page), quoted(text), names));
+  }
+  QStringList candidates;
+  for (const Integer j : found)
+    candidates << variableName(t.VarCaptionRTF(page, j).plainText());
+  throw SolveError(
+      kBadUsage,
+      QStringLiteral("%1 fits more than one variable of %2 (%3). Its variables are: "
+                     "%4.")
+          .arg(quoted(text), t.PageCaption(page), candidates.join(QStringLiteral(", ")), names));
+}
+
+Integer findUnit(const datafile::PageTables& t, Integer page, Integer var, const QString& text) {
+  const int count = t.unitListLength(page, var);
+  for (int k = 1; k <= count; ++k) {
+    if (t.UnitName(page, var, k).trimmed() == text) return static_cast<Integer>(k);
+  }
+  // Units are matched whole: "m" never stands for "mm".
+  std::vector<Integer> found;
+  for (int k = 1; k <= count; ++k) {
+    if (!text.isEmpty() && unitKey(t.UnitName(page, var, k)) == unitKey(text))
+      found.push_back(static_cast<Integer>(k));
+  }
+  if (found.size() == 1) return found.front();
+  const QString name = variableName(t.VarCaptionRTF(page, var).plainText());
+  QStringList names = unitNames(t, page, var);
+  names.removeAll(QString());
+  if (names.isEmpty()) {
+    throw SolveError(kBadUsage, QStringLiteral("%1 is a number without a unit; %2 is not "
+                                               "wanted.")
+                                    .arg(name, quoted(text)));
+  }
+  const QString problem = found.empty() ? QStringLiteral("%1 is not a unit of %2.")
+                                        : QStringLiteral("%1 could be more than one unit of %2.");
+  throw SolveError(kBadUsage, problem.arg(quoted(text), name) + QStringLiteral(" Its units are: ") +
+                                  names.join(QStringLiteral(", ")) + u'.');
+}
+
+}  // namespace vantrel::solve

@@ -1,0 +1,136 @@
+#include "solve/Report.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+#include "solve/Matching.h"
+#include "solve/SolveError.h"
+
+namespace vantrel::solve {
+
+namespace {
+
+QString textReport(const PageReport& r) {
+  qsizetype nameWidth = 0;
+  qsizetype valueWidth = 0;
+  for (const VariableLine& v : r.variables) {
+    nameWidth = std::max(nameWidth, v.name.size() + (v.unknown ? 1 : 0));
+    valueWidth = std::max(valueWidth, v.value.size());
+  }
+  QString out = r.title + u'\n';
+  for (const VariableLine& v : r.variables) {
+    // The unknown carries the "?" its caption has in the window.
+    QString line =
+        (v.name + (v.unknown ? QStringLiteral("?") : QString())).leftJustified(nameWidth + 2) +
+        v.value.rightJustified(valueWidth);
+    if (!v.unit.isEmpty()) line += u' ' + v.unit;
+    out += line + u'\n';
+  }
+  return out;
+}
+
+QString csvField(const QString& text) {
+  const bool quote = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
+                     text.contains(u'\r') || text != text.trimmed();
+  if (!quote) return text;
+  QString doubled = text;
+  doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+  return u'"' + doubled + u'"';
+}
+
+QString csvReport(const PageReport& r) {
+  QString out = QStringLiteral("name,value,unit,base,unknown\n");
+  for (const VariableLine& v : r.variables) {
+    out += csvField(v.name) + u',' + csvField(v.value) + u',' + csvField(v.unit) + u',' +
+           shortestNumber(v.base) + u',' + (v.unknown ? u'1' : u'0') + u'\n';
+  }
+  return out;
+}
+
+QString jsonString(const QString& text) {
+  QString out = QStringLiteral("\"");
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'"':
+        out += QStringLiteral("\\\"");
+        break;
+      case u'\\':
+        out += QStringLiteral("\\\\");
+        break;
+      case u'\n':
+        out += QStringLiteral("\\n");
+        break;
+      case u'\r':
+        out += QStringLiteral("\\r");
+        break;
+      case u'\t':
+        out += QStringLiteral("\\t");
+        break;
+      default:
+        if (c.unicode() < 0x20) {
+          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + u'"';
+}
+
+QString jsonReport(const PageReport& r) {
+  QStringList variables;
+  for (const VariableLine& v : r.variables) {
+    variables << QStringLiteral("{\"name\": %1, \"value\": %2, \"unit\": %3, \"base\": %4}")
+                     .arg(jsonString(v.name), jsonString(v.value), jsonString(v.unit),
+                          shortestNumber(v.base));
+  }
+  return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]}\n")
+      .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),
+           variables.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+PageReport reportOf(const calc::PageSession& session) {
+  PageReport r;
+  r.page = session.pageCaption();
+  r.title = session.pageTitle();
+  for (Integer i = 1; i <= session.rowCount(); ++i) {
+    VariableLine v;
+    v.name = variableName(session.caption(i));
+    try {
+      v.value = session.valueText(i);
+    } catch (const std::overflow_error&) {
+      throw SolveError(kBadUsage, QStringLiteral("The value of %1 is too large to be shown in %2.")
+                                      .arg(v.name, session.unitName(i).trimmed()));
+    }
+    v.unit = printedUnitName(session.unitName(i));
+    v.base = session.value(i);
+    v.unknown = i == session.unknown();
+    if (v.unknown) r.unknown = v.name;
+    r.variables.push_back(v);
+  }
+  return r;
+}
+
+QString formatReport(const PageReport& report, Format format) {
+  switch (format) {
+    case Format::Csv:
+      return csvReport(report);
+    case Format::Json:
+      return jsonReport(report);
+    case Format::Text:
+      break;
+  }
+  return textReport(report);
+}
+
+QString shortestNumber(Single value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+}  // namespace vantrel::solve

@@ -1,0 +1,38 @@
+#pragma once
+// What vantrel-solve prints: every variable of the page with the text its value box would show,
+// in three formats (aligned text for people, CSV for spreadsheets, one JSON object for
+// programs).
+
+#include <QString>
+#include <vector>
+
+#include "calc/PageSession.h"
+#include "solve/Arguments.h"
+
+namespace vantrel::solve {
+
+struct VariableLine {
+  QString name;   // as matched on the command line
+  QString value;  // what the value box shows
+  QString unit;   // as printed (no blanks around it)
+  Single base = 0;
+  bool unknown = false;
+};
+
+struct PageReport {
+  QString page;   // tab caption
+  QString title;  // window title
+  QString unknown;
+  std::vector<VariableLine> variables;
+};
+
+// The page on show in session. Throws SolveError(kBadUsage) for a value that its unit cannot
+// show, which only a data file's default can be.
+PageReport reportOf(const calc::PageSession& session);
+
+QString formatReport(const PageReport& report, Format format);
+
+// The shortest decimal text that reads back as the same Single, valid as a JSON number.
+QString shortestNumber(Single value);
+
+}  // namespace vantrel::solve
