@@ -94,6 +94,15 @@ void checkReading(const QString& text) {
     require(std::isinf(cDouble), "double" + what + " overflows but fits a double");
   }
 
+  // The characters the rule reads hold the whole number: reading them alone gives the same.
+  const qsizetype length = numtext::leadingNumberLength(text);
+  require(length >= 0 && length <= text.size() && (length == 0) == prefix.empty(),
+          "the length read" + what + " does not match the number read");
+  double part = 0;
+  const bool partFits = readsOrOverflows(&numtext::leadingDouble, text.left(length), part);
+  require(partFits == fitsDouble && (!fitsDouble || part == value),
+          "the characters read" + what + " do not read as its number");
+
   // The Integer is rounded from the exact value, so only the double's neighbourhood is known.
   Integer whole = 0;
   if (readsOrOverflows(&numtext::leadingInteger, text, whole)) {
