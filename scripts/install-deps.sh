@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 missing=()

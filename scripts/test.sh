@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vantrel with its tests and runs every test: once in a normal
 # build, then the installation check, then once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer; then it runs each fuzz target for 30 seconds, so that every target
+# keeps building and running.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -21,3 +22,5 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON \
   -DVANTREL_BUILD_BENCH=OFF
+
+"$root/scripts/fuzz.sh" 30

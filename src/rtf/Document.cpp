@@ -79,8 +79,12 @@ std::shared_ptr<const Document> Document::slice(int start, int length) const {
   }
   piece->paragraphs_.push_back({last - first, paragraphs_[p].alignment});
 
+  // Folding goes code point by code point and a range never splits a surrogate pair, so the
+  // piece's folded text is the same range of this one's; copying it keeps cutting the data file
+  // from folding the same characters again at every cut.
+  piece->folded_ = folded_.mid(first, last - first);
   piece->dropFinalMark();
-  piece->foldText();
+  piece->folded_.truncate(piece->text_.size());
   return piece;
 }
 
