@@ -18,24 +18,6 @@ namespace {
 
 using namespace vantrel;
 
-class NoTabs : public datafile::TabStrip {
- public:
-  int tabCount() const override { return 0; }
-  void removeTab(int) override {}
-  void addTab(const QString&) override {}
-  void setTabToolTip(int, const QString&) override {}
-};
-
-class NoView : public datafile::LoadView {
- public:
-  void setProgress(int) override {}
-  void applyLayout(const datafile::FormLayout&) override {}
-  datafile::TabStrip& tabStrip() override { return tabs_; }
-
- private:
-  NoTabs tabs_;
-};
-
 class Corpus {
  public:
   Corpus(const QString& root, const char* target) : dir_(QDir(root).filePath(target)) {
@@ -136,7 +118,7 @@ int main(int argc, char** argv) {
 
   rtf::WorkingDocument doc;
   datafile::PageTables tables;
-  NoView view;
+  datafile::SilentLoadView view;
   try {
     datafile::ReadSystemData(doc, tables, shipped, view);
   } catch (const datafile::DataFileError& error) {

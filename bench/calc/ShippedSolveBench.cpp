@@ -13,18 +13,11 @@ namespace {
 using namespace vantrel;
 using namespace vantrel::datafile;
 
-class Silent : public calc::CalcUi, public LoadView, public TabStrip {
+class Silent : public calc::CalcUi, public SilentLoadView {
  public:
   void setStatusText(const QString&) override {}
   bool askYesNo(const QString&) override { return false; }
   void showCritical(const QString&) override {}
-  void setProgress(int) override {}
-  void applyLayout(const FormLayout&) override {}
-  datafile::TabStrip& tabStrip() override { return *this; }
-  int tabCount() const override { return 0; }
-  void removeTab(int) override {}
-  void addTab(const QString&) override {}
-  void setTabToolTip(int, const QString&) override {}
 };
 
 const PageTables& shippedTables() {

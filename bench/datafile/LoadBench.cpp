@@ -14,31 +14,10 @@ namespace {
 using namespace vantrel;
 using namespace vantrel::datafile;
 
-class SilentStrip : public TabStrip {
- public:
-  int tabCount() const override { return count_; }
-  void removeTab(int) override { --count_; }
-  void addTab(const QString&) override { ++count_; }
-  void setTabToolTip(int, const QString&) override {}
-
- private:
-  int count_ = 0;
-};
-
-class SilentView : public LoadView {
- public:
-  void setProgress(int) override {}
-  void applyLayout(const FormLayout&) override {}
-  TabStrip& tabStrip() override { return strip_; }
-
- private:
-  SilentStrip strip_;
-};
-
 void load(const QString& path) {
   rtf::WorkingDocument doc;
   PageTables tables;
-  SilentView view;
+  SilentLoadView view;
   ReadSystemData(doc, tables, path, view);
   benchmark::DoNotOptimize(tables.UnitFactor);
 }

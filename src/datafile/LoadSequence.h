@@ -17,6 +17,22 @@ class LoadView {
   virtual TabStrip& tabStrip() = 0;
 };
 
+// Loading that shows nothing, for the programs and tools without a window: the tabs are only
+// counted.
+class SilentLoadView : public LoadView, private TabStrip {
+ public:
+  void setProgress(int) override {}
+  void applyLayout(const FormLayout&) override {}
+  TabStrip& tabStrip() override { return *this; }
+
+ private:
+  int tabCount() const override { return tabs_; }
+  void removeTab(int) override { --tabs_; }
+  void addTab(const QString&) override { ++tabs_; }
+  void setTabToolTip(int, const QString&) override {}
+  int tabs_ = 0;
+};
+
 // Reads the data file at path into tables: sGetPagePara, allocation, GetSystemPara, SetUpPage,
 // GetRangeData, GetLabelData, GetTipsData and the table check, advancing the progress from
 // 5 to 100. Throws DataFileError for a malformed file.

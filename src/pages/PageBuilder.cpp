@@ -36,17 +36,6 @@ Qt::CheckState checkState(Integer value) {
   }
 }
 
-int checkValueOf(const QCheckBox* box) {
-  switch (box->checkState()) {
-    case Qt::Checked:
-      return 1;
-    case Qt::PartiallyChecked:
-      return 2;
-    default:
-      return 0;
-  }
-}
-
 void placeTemplateRow(const PageControls& c) {
   ui::setTwipsTop(c.chkV(1), L::kCheckTop);
   ui::setTwipsTop(c.txtV(1), L::kValueTop);
@@ -79,7 +68,7 @@ void fillRow(PageDataForm& form, Integer page, int i) {
   c.txtV(i)->setAccessibleName(spokenCaption(caption));
   c.lblUnit(i)->setAccessibleName(QStringLiteral("Unit of ") + spokenCaption(caption));
   box->setCheckState(checkState(t.VarCheck(page, i)));
-  if (checkValueOf(box) == 1) box->setText(box->text() + QLatin1Char('?'));
+  if (CheckValue(box) == 1) box->setText(box->text() + QLatin1Char('?'));
 }
 
 void placeColumns(const PageControls& c, Integer maxCaptionLen, int n) {
@@ -193,6 +182,17 @@ void DisplayValues(PageDataForm& form) {
   for (Integer i = 1; i <= session.rowCount(); ++i) {
     form.controls.txtV(i)->setText(session.valueText(i));
     form.controls.lblUnit(i)->setText(session.unitName(i));
+  }
+}
+
+Integer CheckValue(const QCheckBox* box) {
+  switch (box->checkState()) {
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    default:
+      return 0;
   }
 }
 

@@ -5,6 +5,7 @@
 #include "numtext/NumberTypes.h"
 #include "pages/PageDataForm.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace vantrel::pages {
@@ -36,6 +37,9 @@ void RemovePage(PageDataForm& form);
 // Rewrites every row's value box (factor x value, through the unit's format) and unit field.
 // The rewrite does not count as an edit.
 void DisplayValues(PageDataForm& form);
+
+// A check box's state as the page tables hold it: 0 unchecked, 1 checked, 2 grey.
+Integer CheckValue(const QCheckBox* box);
 
 // Makes a value box the unknown's (read-only, described as computed) or an input.
 void MarkComputed(QLineEdit* box, bool computed);

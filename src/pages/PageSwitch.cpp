@@ -11,17 +11,6 @@ namespace vantrel::pages {
 
 namespace {
 
-Integer checkValue(const QCheckBox* box) {
-  switch (box->checkState()) {
-    case Qt::Checked:
-      return 1;
-    case Qt::PartiallyChecked:
-      return 2;
-    default:
-      return 0;
-  }
-}
-
 void showPage(PageDataForm& form, Integer page) {
   datafile::PageTables& t = form.tables;
   Integer leaving = t.CurPage;
@@ -52,7 +41,7 @@ void SaveToDataStore(PageDataForm& form, Integer& iCurntPage) {
   t.FocusRow(p) = form.CurFocusRow;
   for (Integer i = 1; i <= t.VarCount(p); ++i) {
     t.VarValue(p, i) = t.CurValue(i);
-    t.VarCheck(p, i) = checkValue(form.controls.chkV(i));
+    t.VarCheck(p, i) = CheckValue(form.controls.chkV(i));
   }
 }
 

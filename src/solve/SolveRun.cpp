@@ -22,21 +22,6 @@ QString terminalLines(QString text) {
   return text.endsWith(u'\n') ? text : text + u'\n';
 }
 
-// Loading shows nothing: there is no splash window and no tab strip.
-class SilentLoad : public datafile::LoadView, public datafile::TabStrip {
- public:
-  void setProgress(int) override {}
-  void applyLayout(const datafile::FormLayout&) override {}
-  datafile::TabStrip& tabStrip() override { return *this; }
-  int tabCount() const override { return tabs_; }
-  void removeTab(int) override { --tabs_; }
-  void addTab(const QString&) override { ++tabs_; }
-  void setTabToolTip(int, const QString&) override {}
-
- private:
-  int tabs_ = 0;
-};
-
 // The solver's question is answered No: a script cannot wait for somebody to decide, and a
 // solve that has run out of its budget is reported rather than prolonged.
 class CommandLineUi : public calc::CalcUi {
@@ -117,7 +102,7 @@ void loadDataFile(const QString& path, datafile::PageTables& tables) {
     }
   }
   rtf::WorkingDocument document;
-  SilentLoad view;
+  datafile::SilentLoadView view;
   try {
     datafile::ReadSystemData(document, tables, file, view);
   } catch (const datafile::DataFileError& error) {

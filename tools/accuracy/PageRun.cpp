@@ -12,24 +12,6 @@
 namespace vantrel::accuracy {
 namespace {
 
-class NoTabs : public datafile::TabStrip {
- public:
-  int tabCount() const override { return 0; }
-  void removeTab(int) override {}
-  void addTab(const QString&) override {}
-  void setTabToolTip(int, const QString&) override {}
-};
-
-class NoView : public datafile::LoadView {
- public:
-  void setProgress(int) override {}
-  void applyLayout(const datafile::FormLayout&) override {}
-  datafile::TabStrip& tabStrip() override { return tabs_; }
-
- private:
-  NoTabs tabs_;
-};
-
 // A user who answers No when the solver asks to go on, so that a hopeless solve ends.
 class DecliningUi : public calc::CalcUi {
  public:
@@ -46,7 +28,7 @@ class DecliningUi : public calc::CalcUi {
 
 ShippedPages::ShippedPages(const QString& path) {
   rtf::WorkingDocument document;
-  NoView view;
+  datafile::SilentLoadView view;
   try {
     datafile::ReadSystemData(document, tables_, path, view);
   } catch (const datafile::DataFileError& error) {
