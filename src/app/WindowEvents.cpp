@@ -1,5 +1,6 @@
 #include "app/WindowEvents.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -8,9 +9,12 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 
+#include "app/CountingDialogs.h"
 #include "common/KeyCodes.h"
 #include "input/UnitList.h"
 #include "input/Unknown.h"
@@ -67,8 +71,9 @@ Integer typedCharacter(const QKeyEvent* key) {
 
 }  // namespace
 
-WindowEvents::WindowEvents(pages::PageDataForm& form, QObject* parent)
-    : QObject(parent), form_(form) {}
+WindowEvents::WindowEvents(pages::PageDataForm& form, const CountingDialogs& dialogs,
+                           QObject* parent)
+    : QObject(parent), form_(form), dialogs_(dialogs) {}
 
 void WindowEvents::watchRow(const pages::PageRow& row) {
   for (QWidget* control : {static_cast<QWidget*>(row.chkV), static_cast<QWidget*>(row.txtV),
@@ -93,6 +98,10 @@ void WindowEvents::watchRow(const pages::PageRow& row) {
 void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
   window_ = window;
   pageArea_ = pageArea;
+  if (window->windowHandle() != nullptr) {
+    nativeWindow_ = window->windowHandle();
+    nativeWindow_->installEventFilter(this);
+  }
   const pages::PageControls& c = form_.controls;
   for (QWidget* w : {window, pageArea, static_cast<QWidget*>(form_.tabStrip),
                      static_cast<QWidget*>(c.Imgbox(0)), static_cast<QWidget*>(c.Imgbox(1))}) {
@@ -107,13 +116,16 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
   QWidget* tipArea = form_.rTxtTips->viewport();
   tipArea->setMouseTracking(true);
   tipArea->installEventFilter(this);
+  form_.lstUnit->viewport()->installEventFilter(this);
   connect(form_.TipTimer, &QTimer::timeout, this, [this] { tips::TipTimer_Timer(form_); });
   connect(c.btnHelp(), &QPushButton::clicked, this, [this] { tips::btnHelp_Click(form_); });
   connect(c.btnReset(), &QPushButton::clicked, this, [this] { pages::btnReset_Click(form_); });
   connect(c.btnCompute(), &QPushButton::clicked, this, [this] { input::btnCompute_Click(form_); });
   // Both signals: a click on the unit already selected changes no row but still chooses it.
-  connect(form_.lstUnit, &QListWidget::currentRowChanged, this,
-          [this] { input::lstUnit_Click(form_); });
+  // In a list opened from the keyboard the arrow keys only move the highlight.
+  connect(form_.lstUnit, &QListWidget::currentRowChanged, this, [this] {
+    if (!form_.UnitListByKeys) input::lstUnit_Click(form_);
+  });
   connect(form_.lstUnit, &QListWidget::itemClicked, this, [this] { input::lstUnit_Click(form_); });
 }
 
@@ -141,7 +153,19 @@ Integer WindowEvents::rowOf(const QObject* watched, Part& part) const {
 }
 
 bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == nativeWindow_) {
+    return event->type() == QEvent::MouseButtonPress &&
+           windowPress(static_cast<QMouseEvent*>(event));
+  }
+  const bool onList = watched == form_.lstUnit->viewport();
   switch (event->type()) {
+    case QEvent::WinIdChange:
+      // Presses reach the native window before the toolkit moves the focus for them.
+      if (watched == window_ && window_->windowHandle() != nativeWindow_) {
+        nativeWindow_ = window_->windowHandle();
+        nativeWindow_->installEventFilter(this);
+      }
+      return false;
     case QEvent::KeyPress:
       return keyPress(watched, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -151,17 +175,18 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::MouseMove:
       return mouseMove(watched, static_cast<QMouseEvent*>(event));
-    case QEvent::MouseButtonRelease: {
-      Part part = Part::None;
-      const Integer i = rowOf(watched, part);
-      const auto* release = static_cast<QMouseEvent*>(event);
-      const auto* field = static_cast<const QWidget*>(watched);
-      if (part == Part::Unit && release->button() == Qt::LeftButton &&
-          field->rect().contains(release->position().toPoint())) {
-        input::lblUnit_Click(form_, i);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (onList) return unitListClick(static_cast<QMouseEvent*>(event));
+      return event->type() == QEvent::MouseButtonPress &&
+             controlPress(watched, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease:
+      if (onList) {
+        const bool swallow = swallowListRelease_;
+        swallowListRelease_ = false;
+        return swallow;
       }
-      return false;
-    }
+      return unitFieldRelease(watched, static_cast<QMouseEvent*>(event));
     case QEvent::Wheel:
       // The wheel would change the page under the pointer without the focus leaving the value
       // box, so its entry would never be committed.
@@ -172,18 +197,21 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
+  if (watched == form_.lstUnit) return unitListKey(key);
   const Integer shift = shiftStateOf(key);
-  if (watched == form_.lstUnit) {
-    // The arrow keys choose in the list; Escape closes it without a change.
-    input::Form_KeyDown(form_, 0, shift);
-    if (key->key() == Qt::Key_Escape) {
-      form_.lstUnit->hide();
-      return true;
-    }
-    return false;
-  }
-  Integer code = keyCodeOf(key);
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  // Alt+Down or F4 in a value box opens the row's unit list, which is no tab stop.
+  const bool opensList =
+      part == Part::Value && (key->key() == Qt::Key_F4 ||
+                              (key->key() == Qt::Key_Down && key->modifiers() & Qt::AltModifier));
+  Integer code = opensList ? 0 : keyCodeOf(key);
   input::Form_KeyDown(form_, code, shift);
+  if (opensList) {
+    input::lblUnit_Click(form_, i);
+    form_.UnitListByKeys = true;
+    return true;
+  }
   if (key->key() == Qt::Key_F1) {
     tips::btnHelp_Click(form_);
     return true;
@@ -193,8 +221,6 @@ bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
     pages::TabStrip_KeyDown(form_, code, shift);
     return true;  // the strip's own arrow keys would change the highlighted tab
   }
-  Part part = Part::None;
-  const Integer i = rowOf(watched, part);
   if (part == Part::Value) {
     const Integer typed = typedCharacter(key);
     if (typed != 0) input::txtV_KeyPress(form_, i, typed);
@@ -203,11 +229,29 @@ bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
   return code == kKeyUp || code == kKeyDown;
 }
 
+// In the open unit list Escape closes it without a change and Enter or Space chooses; the arrow
+// keys are the list's own.
+bool WindowEvents::unitListKey(const QKeyEvent* key) {
+  input::Form_KeyDown(form_, 0, shiftStateOf(key));
+  switch (key->key()) {
+    case Qt::Key_Escape:
+      input::HideUnitList(form_);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      input::lstUnit_Click(form_);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool WindowEvents::focusIn(QObject* watched, const QFocusEvent* focus) {
-  if (!betweenControls(focus)) return false;
   Part part = Part::None;
   const Integer i = rowOf(watched, part);
-  if (part != Part::Value) return false;
+  if (part != Part::Value || i == form_.GotFocusRow) return false;
+  form_.GotFocusRow = i;
   input::txtV_GotFocus(form_, i);
   if (QApplication::focusWidget() != watched) return true;  // passed on from the unknown's box
   if (focus->reason() == Qt::MouseFocusReason) {
@@ -228,7 +272,69 @@ void WindowEvents::focusOut(QObject* watched, const QFocusEvent* focus) {
   }
   Part part = Part::None;
   const Integer i = rowOf(watched, part);
-  if (part == Part::Value) input::txtV_LostFocus(form_, i);
+  if (part != Part::Value) return;
+  if (form_.GotFocusRow == i) form_.GotFocusRow = 0;
+  input::txtV_LostFocus(form_, i);
+}
+
+bool WindowEvents::windowPress(const QMouseEvent* press) {
+  pressPending_ = true;
+  messagesAtPress_ = dialogs_.shown();
+  if (press->button() != Qt::LeftButton) return false;
+  // The tab of the page on show: a click on it changes nothing, not even the focus.
+  QTabBar* strip = form_.tabStrip;
+  const QPoint at = strip->mapFromGlobal(press->globalPosition().toPoint());
+  const int tab = strip->rect().contains(at) ? strip->tabAt(at) : -1;
+  return tab >= 0 && tab + 1 == form_.tables.CurPage;
+}
+
+bool WindowEvents::controlPress(QObject* watched, const QMouseEvent* press) {
+  const bool interrupted = pressPending_ && dialogs_.shown() != messagesAtPress_;
+  pressPending_ = false;
+  if (!interrupted) return false;
+  // A message box came up while the focus moved to this control, and the release went to the
+  // box: the press completes as the click the user made, once the box has closed.
+  if (auto* button = qobject_cast<QAbstractButton*>(watched)) {
+    button->click();
+  } else if (watched == form_.tabStrip) {
+    chooseTab(form_.tabStrip->tabAt(press->position().toPoint()));
+  }
+  return true;  // a value box: its focus handler has selected the text
+}
+
+void WindowEvents::chooseTab(int index) {
+  QTabBar* strip = form_.tabStrip;
+  if (index < 0) return;
+  if (index == strip->currentIndex()) {
+    pages::TabStrip_Click(form_);
+  } else {
+    strip->setCurrentIndex(index);
+  }
+}
+
+bool WindowEvents::unitFieldRelease(QObject* watched, const QMouseEvent* release) {
+  Part part = Part::None;
+  const Integer i = rowOf(watched, part);
+  const auto* field = static_cast<const QWidget*>(watched);
+  if (part == Part::Unit && release->button() == Qt::LeftButton &&
+      field->rect().contains(release->position().toPoint())) {
+    input::lblUnit_Click(form_, i);
+    form_.UnitListByKeys = false;
+    listOpenedAt_ = release->timestamp();
+  }
+  return false;
+}
+
+// The list opens over the unit field on the release of a click, so the second click of a double
+// click lands on it: that click is no choice.
+bool WindowEvents::unitListClick(const QMouseEvent* click) {
+  pressPending_ = false;
+  const auto interval =
+      static_cast<unsigned long>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  const bool second =
+      click->type() == QEvent::MouseButtonDblClick || click->timestamp() - listOpenedAt_ < interval;
+  swallowListRelease_ = second;
+  return second;
 }
 
 bool WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {

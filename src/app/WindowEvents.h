@@ -2,11 +2,16 @@
 // Turns the toolkit's events into the window's handlers: focus, keys, clicks and pointer moves of
 // the rows, the buttons, the tab strip, the unit list and the page background.
 //
-// Two things the toolkit does differently from what the handlers expect are settled here. A value
-// box loses the focus also when the window does (a message box, the solver's question, another
-// program) or a popup opens; only a move to another control of the window is a loss of focus to
-// the handlers, so the first kind, and its return, are passed over. And the window sees every key
-// before the control that has the focus, so the arrow keys can walk the keyboard order.
+// What the toolkit does differently from what the handlers expect is settled here.
+// - A value box loses the focus also when the window does (a message box, the solver's question,
+//   another program) or a popup opens; only a move to another control of the window is a loss of
+//   focus to the handlers. The focus that comes back with the activation is an arrival only at a
+//   box other than the one that last took it: a commit that raises a message while the focus
+//   moves lets the focus arrive at its new box only once the window is active again.
+// - A mouse press whose focus change raised a message box loses its release to the box; the press
+//   completes as a click when the box has closed.
+// - The window sees every key before the control that has the focus, so the arrow keys can walk
+//   the keyboard order.
 
 #include <QObject>
 
@@ -16,6 +21,7 @@ class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
+class QWindow;
 
 namespace vantrel::pages {
 struct PageDataForm;
@@ -24,11 +30,14 @@ struct PageRow;
 
 namespace vantrel::app {
 
+class CountingDialogs;
+
 class WindowEvents : public QObject {
   Q_OBJECT
 
  public:
-  explicit WindowEvents(pages::PageDataForm& form, QObject* parent = nullptr);
+  WindowEvents(pages::PageDataForm& form, const CountingDialogs& dialogs,
+               QObject* parent = nullptr);
 
   // Listens to a row's controls (every row, as it is created).
   void watchRow(const pages::PageRow& row);
@@ -45,13 +54,28 @@ class WindowEvents : public QObject {
   // Which row's control `watched` is, and which of its three.
   Integer rowOf(const QObject* watched, Part& part) const;
   bool keyPress(QObject* watched, QKeyEvent* key);
+  bool unitListKey(const QKeyEvent* key);
   bool focusIn(QObject* watched, const QFocusEvent* focus);
   void focusOut(QObject* watched, const QFocusEvent* focus);
   bool mouseMove(QObject* watched, const QMouseEvent* move);
+  bool windowPress(const QMouseEvent* press);
+  bool controlPress(QObject* watched, const QMouseEvent* press);
+  bool unitFieldRelease(QObject* watched, const QMouseEvent* release);
+  bool unitListClick(const QMouseEvent* click);
+  void chooseTab(int index);
 
   pages::PageDataForm& form_;
+  const CountingDialogs& dialogs_;
   QWidget* window_ = nullptr;
   QWidget* pageArea_ = nullptr;
+  QWindow* nativeWindow_ = nullptr;
+  // A press has reached the window and not yet its control; the message boxes shown before it.
+  bool pressPending_ = false;
+  int messagesAtPress_ = 0;
+  // When the unit list was last opened by a click: the second click of a double click lands on
+  // the list and must not choose.
+  unsigned long listOpenedAt_ = 0;
+  bool swallowListRelease_ = false;
 };
 
 }  // namespace vantrel::app

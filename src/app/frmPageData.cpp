@@ -41,6 +41,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
     : QWidget(nullptr),
       program_(program),
       services_(services),
+      dialogs_(services.dialogs),
       splash_(program),
       TabStrip_(new QTabBar(this)),
       pageArea_(new QWidget(this)),
@@ -75,10 +76,10 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   form_->lstUnit = lstUnit_;
   form_->rTxtTips = rTxtTips_;
   form_->TipTimer = TipTimer_;
-  form_->dialogs = &services_.dialogs;
+  form_->dialogs = &dialogs_;
   form_->opener = &services_.opener;
   form_->calcUi = this;
-  events_ = std::make_unique<WindowEvents>(*form_);
+  events_ = std::make_unique<WindowEvents>(*form_, dialogs_);
   events_->watchWindow(this, pageArea_);
   form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
@@ -95,12 +96,12 @@ void frmPageData::setStatusText(const QString& text) {
 }
 
 bool frmPageData::askYesNo(const QString& text) {
-  return services_.dialogs.message(text, ui::MessageIcon::None, ui::MessageButtons::YesNo) ==
+  return dialogs_.message(text, ui::MessageIcon::None, ui::MessageButtons::YesNo) ==
          ui::MessageAnswer::Yes;
 }
 
 void frmPageData::showCritical(const QString& text) {
-  services_.dialogs.message(text, ui::MessageIcon::Critical);
+  dialogs_.message(text, ui::MessageIcon::Critical, ui::MessageButtons::Ok);
 }
 
 bool frmPageData::Form_Load() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/CountingDialogs.h"
 #include "app/WindowEvents.h"
 #include "app/frmSplash.h"
 #include "calc/CalcUi.h"
@@ -77,6 +78,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
 
   ProgramWide& program_;
   WindowServices services_;
+  CountingDialogs dialogs_;  // every message box of the window goes through it
   frmSplash splash_;
   QTabBar* TabStrip_;
   QWidget* pageArea_;

@@ -34,6 +34,25 @@ void lblUnit_Click(pages::PageDataForm& form, Integer Index) {
   form.UnitListBusy = pages::kFalse;
 }
 
+namespace {
+
+// The box a choice gives the focus to: the one last left, or the row's own when none was.
+QLineEdit* returnBox(const pages::PageDataForm& form) {
+  const Integer back = form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount()
+                           ? form.ActiveVar
+                           : form.UnitListVar;
+  return form.controls.txtV(back);
+}
+
+// Hiding a widget that has the focus passes the focus on to the next control in the keyboard
+// order (the tab strip); the list lets go of it first.
+void closeList(pages::PageDataForm& form) {
+  if (form.lstUnit->hasFocus()) form.lstUnit->clearFocus();
+  form.lstUnit->hide();
+}
+
+}  // namespace
+
 void lstUnit_Click(pages::PageDataForm& form) {
   if (form.UnitListBusy != pages::kFalse) return;
   const datafile::PageTables& t = form.tables;
@@ -45,23 +64,31 @@ void lstUnit_Click(pages::PageDataForm& form) {
   // A value too large for the chosen unit keeps the unit it has.
   if (!session.chooseUnit(v, chosen)) {
     form.UnitListBusy = pages::kTrue;
-    form.lstUnit->hide();
+    HideUnitList(form);
     form.dialogs->message(QStringLiteral("The value is too large to be shown in ") +
                           t.UnitName(t.CurPage, v, chosen).trimmed() + QStringLiteral("."));
     return;
   }
-  const pages::ProgramWrites writes(form);
-  form.lstUnit->hide();
-  form.controls.txtV(v)->setText(session.valueText(v));
-  form.controls.lblUnit(v)->setText(session.unitName(v));
-  form.UnitListBusy = pages::kTrue;
-  const Integer back =
-      form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount() ? form.ActiveVar : v;
-  form.controls.txtV(back)->setFocus();
+  {
+    const pages::ProgramWrites writes(form);
+    closeList(form);
+    form.controls.txtV(v)->setText(session.valueText(v));
+    form.controls.lblUnit(v)->setText(session.unitName(v));
+    form.UnitListBusy = pages::kTrue;
+  }
+  // Only once the writes are over: the focus may pass on from the box it arrives at (the
+  // unknown's) and take it out of the focus, which must not commit the text just written.
+  returnBox(form)->setFocus();
 }
 
 void lstUnit_LostFocus(pages::PageDataForm& form) {
   form.lstUnit->hide();
+}
+
+void HideUnitList(pages::PageDataForm& form) {
+  const bool focused = form.lstUnit->hasFocus();
+  closeList(form);
+  if (focused) returnBox(form)->setFocus();
 }
 
 }  // namespace vantrel::input

@@ -22,5 +22,8 @@ void lblUnit_Click(pages::PageDataForm& form, Integer Index);
 void lstUnit_Click(pages::PageDataForm& form);
 // The list lost the focus: it closes without a change.
 void lstUnit_LostFocus(pages::PageDataForm& form);
+// Closes the list without a change. A list that has the focus gives it back to the value box a
+// choice would (the one last left), never to the next control in the keyboard order.
+void HideUnitList(pages::PageDataForm& form);
 
 }  // namespace vantrel::input

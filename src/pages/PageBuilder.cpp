@@ -10,6 +10,7 @@
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
 #include "ui/CheckBox.h"
+#include "ui/RichTextBox.h"
 #include "ui/Twips.h"
 
 namespace vantrel::pages {
@@ -172,6 +173,10 @@ void CreatePage(PageDataForm& form, Integer& page) {
 void RemovePage(PageDataForm& form) {
   for (int k = form.controls.rowCount(); k >= 2; --k)
     form.controls.removeRow(k);
+  // A tip up now describes a row of the page that goes, and would stay beneath the new rows.
+  form.rTxtTips->hide();
+  // The focus arriving at a box of the page to come is an arrival, whichever box it is.
+  form.GotFocusRow = 0;
 }
 
 // The rewrite is not an edit: every box shows its stored value afterwards, so nothing is left to

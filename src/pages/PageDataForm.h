@@ -47,6 +47,9 @@ struct PageDataForm {
 
   Integer PageBuilding = kFalse;  // True while a page is being built
   Integer CurFocusRow = 0;        // the row whose value box last took the focus
+  // The row whose box has run its focus handler and has not lost the focus to another control
+  // since: the focus coming back to it with the window's activation is no arrival.
+  Integer GotFocusRow = 0;
   // 0: the value box is unchanged since the last commit; -1: the user changed it; 1: the program
   // is writing value boxes, which does not count as an edit.
   Integer EditFlag = 0;
@@ -56,6 +59,9 @@ struct PageDataForm {
   Integer IgnoreNextCheckClick = kFalse;
   Integer UnitListVar = 0;  // the row whose unit list is open
   Integer UnitListBusy = kFalse;
+  // The list was opened from the keyboard: its arrow keys move the highlight, Enter or Space
+  // chooses.
+  bool UnitListByKeys = false;
   Integer TipArmed = kFalse;  // a value box is being edited
   Integer TipRow = 0;         // the row whose tip the next tick shows; 0: the row being edited
   Integer TipTickCount = 0;   // ticks since the last tip was shown (or tried)

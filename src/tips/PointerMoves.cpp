@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "input/UnitList.h"
 #include "pages/PageDataForm.h"
 #include "ui/RichTextBox.h"
 
@@ -35,7 +36,7 @@ void pendingTip(pages::PageDataForm& form) {
 // The timer restarts its countdown on every move, so a tick comes only after the pointer has
 // rested for one interval.
 void backgroundMove(pages::PageDataForm& form) {
-  form.lstUnit->hide();
+  input::HideUnitList(form);
   form.TipRow = 0;
   pendingTip(form);
 }

@@ -1,5 +1,6 @@
 #include "tips/TipBox.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
@@ -99,7 +100,8 @@ void DisplayRTF(ui::RichTextBox& rtxtBox, const QString& plainText) {
 }
 
 void TipTimer_Timer(pages::PageDataForm& form) {
-  if (form.InTipTick) return;
+  // The timer runs on under a message box, where a tip would come up beneath the box.
+  if (form.InTipTick || QApplication::activeModalWidget() != nullptr) return;
   const Running running(form.InTipTick);
   if (form.TipTickCount < std::numeric_limits<Integer>::max()) ++form.TipTickCount;
   if (form.rTxtTips->isVisible()) return;

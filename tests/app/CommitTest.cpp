@@ -203,8 +203,8 @@ TEST(Commit, AResultBeyondWhatItsUnitCanShowUndoesTheEntry) {
       "#&Pipe Dia. =,0.3,1,0# #&Flow Rate =,0.05,1,0# #&C Factor =,130,1,0# #Pipe &Length "
       "=,1000,1,0# #&Head Loss =,1.8019782,1,1# #&Gradient =,0.0018019782,1,0# #&K Factor "
       "=,70.71431,1,0# #&Velocity =,0.7072635,1,0# #6,H-W :- big loss,H.Williams,1#";
-  page.unit = QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(4) +
-              "\\ROW/@huge,0.0,1e38@\\ROW/ " + QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(3);
+  page.unit = QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(4) + "\\ROW/@huge,0.0,1e38@\\ROW/ " +
+              QString("\\ROW/@m,0.000,1@\\ROW/ ").repeated(3);
   page.range = QString("#F,*# ").repeated(8);
   page.tips = QString("#tip# ").repeated(8);
   WindowRun run(testing::rtfFromPlain(testing::fileText({page})));

@@ -2,14 +2,19 @@
 // Starts the real main window on a data file in a folder of its own, with message boxes, the
 // settings store and the end of the program replaced by recorders.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -36,10 +41,12 @@ class RecordingDialogs : public ui::Dialogs {
   ui::MessageAnswer message(const QString& text, ui::MessageIcon icon,
                             ui::MessageButtons buttons) override {
     messages.push_back({text, icon, buttons});
+    if (real != nullptr) return real->message(text, icon, buttons);
     if (buttons != ui::MessageButtons::YesNo) return ui::MessageAnswer::Ok;
     return answerYesNo ? answerYesNo() : answer;
   }
   std::vector<RecordedMessage> messages;
+  ui::Dialogs* real = nullptr;  // when set, the real boxes come up (see DeskUser)
   ui::MessageAnswer answer = ui::MessageAnswer::Yes;
   std::function<ui::MessageAnswer()> answerYesNo;  // when set, answers instead of `answer`
 };
@@ -76,6 +83,42 @@ class RecordingOpener : public ui::DocumentOpener {
   QStringList asked;
 };
 
+// Lets the event loop run for ms milliseconds. Not QTest::qWait, which also deletes what waits for
+// deletion, under the feet of the handlers that a message box interrupted.
+inline void pause(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// A person at the desktop while real message boxes come up: each box is answered with a key sent
+// to it (Return: OK or Yes; Escape: No), after `whileUp` has run, which does what the person
+// does meanwhile (lets go of the mouse button whose press raised the box, for one).
+class DeskUser : public QObject {
+ public:
+  DeskUser() {
+    poll_.setInterval(5);
+    QObject::connect(&poll_, &QTimer::timeout, this, [this] { answerBox(); });
+    poll_.start();
+  }
+  Qt::Key answer = Qt::Key_Return;
+  std::function<void()> whileUp;
+
+ private:
+  void answerBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    // A person reads the box first: by then the desktop has made it the active window.
+    poll_.stop();
+    (void)QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }, 2000);
+    pause(50);
+    if (whileUp) whileUp();
+    QTest::keyClick(box, answer);
+    poll_.start();
+  }
+  QTimer poll_;
+};
+
 // One run of the program in a folder that holds the data file given (or none).
 class WindowRun {
  public:
@@ -102,6 +145,14 @@ class WindowRun {
 
   bool loaded() const { return loaded_; }
 
+  // From now on messages come up as real modal boxes, answered by `user`.
+  DeskUser& realMessageBoxes() {
+    realDialogs_.setParent(window_.get());
+    dialogs_.real = &realDialogs_;
+    user_ = std::make_unique<DeskUser>();
+    return *user_;
+  }
+
   // Shows the window and makes it the active one, so that focus changes raise their events.
   bool activate() {
     window_->show();
@@ -111,6 +162,23 @@ class WindowRun {
   }
   // Lets queued work (a posted Tab, a deferred selection) run.
   static void settle() { QCoreApplication::processEvents(); }
+  // On a desktop the window gets its activation back only some time after a message box has
+  // closed; this waits for it and lets what the activation brings run.
+  void settleActive() {
+    settle();
+    // Without a window manager nobody gives the activation back: do what it would.
+    if (QGuiApplication::platformName() == "offscreen" && !window_->isActiveWindow() &&
+        QApplication::activeWindow() == nullptr) {
+      window_->activateWindow();
+    }
+    if (!QTest::qWaitFor([this] { return window_->isActiveWindow(); }, 2000)) {
+      ADD_FAILURE() << "the window did not get its activation back; active: "
+                    << (QApplication::activeWindow()
+                            ? QApplication::activeWindow()->metaObject()->className()
+                            : "none");
+    }
+    settle();
+  }
   QWidget* focused() const { return QApplication::focusWidget(); }
   QLineEdit* txtV(int i) { return form().controls.txtV(i); }
   // Gives row i's value box the focus as a click would, and types text over its selection.
@@ -153,6 +221,8 @@ class WindowRun {
   MemoryPositionStore* positions_;
   RecordingEnd end_;
   RecordingOpener opener_;
+  ui::QtDialogs realDialogs_;
+  std::unique_ptr<DeskUser> user_;
   std::unique_ptr<app::frmPageData> window_;
   bool loaded_ = false;
 };
