@@ -80,13 +80,15 @@ for folder in / "$work/empty"; do
   grep "^Head Loss?" "$work/solve.txt"
 done
 
-# The window runs until it is ended: wait for its first page, then end it.
+# The window runs until it is ended: wait for its first page, then end it. What it writes for
+# itself (settings, caches) stays in the temporary folder.
+mkdir -m 700 "$work/runtime"
 entry_exec="$(sed -n 's/^Exec=//p' /usr/share/applications/vantrel.desktop)"
 for folder in / "$work/empty"; do
   step "Window ($entry_exec) from ${folder/#$work/TMP}"
   log="$work/window.log"
-  (cd "$folder" && QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" \
-    XDG_CACHE_HOME="$work/cache" QT_LOGGING_RULES="vantrel.startup.info=true" \
+  (cd "$folder" && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="vantrel.startup.info=true" \
+    XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime" \
     exec $entry_exec 2>"$log") &
   window=$!
   for _ in $(seq 100); do

@@ -101,6 +101,7 @@ Request parseArguments(const QStringList& args) {
   return r;
 }
 
+// "Usage:" is where help2man finds the synopsis of the manual page it writes from the help text.
 QString usageLine() {
   return QStringLiteral(
       "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
