@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  desktop-file-utils appstream
+  desktop-file-utils appstream help2man
   clang libclang-rt-14-dev
 )
 

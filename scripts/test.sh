@@ -19,6 +19,7 @@ run_suite() {
 
 run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 "$root/scripts/check-install.sh" "$root/build"
+"$root/scripts/check-package.sh" "$root/build"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTREL_SANITIZE=ON \
   -DVANTREL_BUILD_BENCH=OFF

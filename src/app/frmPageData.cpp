@@ -14,6 +14,7 @@
 
 #include "app/LoadScreen.h"
 #include "datafile/DataFileError.h"
+#include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
 #include "numtext/NumberReading.h"
@@ -124,8 +125,10 @@ bool frmPageData::LoadSystemData() {
   lstUnit_->hide();
   QString fileName;
   QString folder;
-  if (datafile::FindSystemDataFile(fileName, folder, program_).isEmpty()) {
-    abortLoading(datafile::missingFileMessage(folder + fileName), kStatusMissingFile);
+  if (datafile::FindSystemDataFile(fileName, folder, program_, datafile::RunningProgramFolder())
+          .isEmpty()) {
+    // Named as it was looked for first: the current folder's file, which would win.
+    abortLoading(datafile::missingFileMessage({folder + fileName}), kStatusMissingFile);
     return false;
   }
   const QString path = folder + fileName;

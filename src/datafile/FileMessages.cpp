@@ -2,8 +2,8 @@
 
 namespace vantrel::datafile {
 
-QString missingFileMessage(const QString& path) {
-  return QStringLiteral("System Data File not found !\r[") + path +
+QString missingFileMessage(const QStringList& paths) {
+  return QStringLiteral("System Data File not found !\r[") + paths.join(QStringLiteral("]\r[")) +
          QStringLiteral("]\rLoading ABORT !");
 }
 

@@ -4,13 +4,14 @@
 // are separated by a carriage return, as in every message box of the program.
 
 #include <QString>
+#include <QStringList>
 
 #include "datafile/DataFileError.h"
 
 namespace vantrel::datafile {
 
-// The data file at path does not exist.
-QString missingFileMessage(const QString& path);
+// The data file was looked for at each of paths, one line each, and found at none.
+QString missingFileMessage(const QStringList& paths);
 // The data file at path could not be read: what is wrong and where.
 QString damagedFileMessage(const DataFileError& error, const QString& path);
 

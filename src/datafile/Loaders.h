@@ -12,10 +12,12 @@
 
 namespace vantrel::datafile {
 
-// Sets sFileName to the data file's name (with a leading separator), sFolder to the program's
-// folder and program.HelpBaseName; returns the file's name when sFolder + sFileName is an
-// existing, visible file, else "".
-QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& program);
+// Sets sFileName to the data file's name (with a leading separator) and program.HelpBaseName, and
+// looks for the file in the folders of DataFileFolders(program.AppFolder, programFolder). Returns
+// the file's name when sFolder + sFileName is an existing, visible file, with sFolder and
+// program.AppFolder set to the folder it was found in; else "" with sFolder = program.AppFolder.
+QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& program,
+                           const QString& programFolder);
 
 // Loads the file, counts the pages (PageCount) and the most records of a page (MaxVarCount) and
 // reads the layout record into tables.Layout. Returns the whole file as rich text.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "datafile/DataFileError.h"
+#include "datafile/DataFilePlaces.h"
 #include "datafile/Loaders.h"
 #include "datafile/RecordPrimitives.h"
 #include "datafile/SectionNames.h"
@@ -35,12 +36,19 @@ FormLayout readLayoutRecord(rtf::WorkingDocument& sData, const rtf::RichText& wh
 
 }  // namespace
 
-QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& program) {
+QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& program,
+                           const QString& programFolder) {
   sFileName = QDir::separator() + QStringLiteral("Vantrel.rtf");
-  sFolder = program.AppFolder;
   program.HelpBaseName = QStringLiteral("QuorHelp");
-  const QFileInfo file(sFolder + sFileName);
-  if (file.exists() && file.isFile() && !file.isHidden()) return file.fileName();
+  for (const QString& folder : DataFileFolders(program.AppFolder, programFolder)) {
+    const QFileInfo file(folder + sFileName);
+    if (file.exists() && file.isFile() && !file.isHidden()) {
+      // The help documents lie beside the data file.
+      program.AppFolder = sFolder = folder;
+      return file.fileName();
+    }
+  }
+  sFolder = program.AppFolder;
   return QString();
 }
 

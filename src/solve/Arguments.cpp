@@ -101,9 +101,10 @@ Request parseArguments(const QStringList& args) {
   return r;
 }
 
+// "Usage:" is where help2man finds the synopsis of the manual page it writes from the help text.
 QString usageLine() {
   return QStringLiteral(
-      "usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
+      "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
       "[--format text|csv|json]");
 }
 
@@ -115,7 +116,8 @@ Computes one page of the calculator as its window does and prints every variable
                 letter case, blanks ignored, and a unique beginning of it is enough
   UNIT          one of the variable's units (60 l/s or 60l/s); without one, its default unit
   --for NAME    the variable to solve for (default: the page's own)
-  --data FILE   the data file (default: Vantrel.rtf in the current directory)
+  --data FILE   the data file (default: Vantrel.rtf in the current directory, else the one
+                installed with the program)
   --format F    text (default), csv or json; csv and json add the value in base units
 Exit status: 0 solved, 2 bad usage or data file, 3 an entry out of its range, 4 no solution
 found for an entry.

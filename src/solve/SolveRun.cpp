@@ -6,6 +6,7 @@
 
 #include "calc/PageSession.h"
 #include "datafile/DataFileError.h"
+#include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
 #include "solve/Matching.h"
@@ -84,21 +85,25 @@ QString budgetMessage(const QString& question, std::size_t number, const Entry& 
 
 }  // namespace
 
-void loadDataFile(const QString& path, datafile::PageTables& tables) {
+void loadDataFile(const QString& path, datafile::PageTables& tables, const QString& programFolder) {
   QString file;
   if (path.isEmpty()) {
     ProgramWide program;
     program.AppFolder = QDir::currentPath();
     QString name;
     QString folder;
-    const bool found = !datafile::FindSystemDataFile(name, folder, program).isEmpty();
+    if (datafile::FindSystemDataFile(name, folder, program, programFolder).isEmpty()) {
+      QStringList places;
+      for (const QString& f : datafile::DataFileFolders(program.AppFolder, programFolder))
+        places << f + name;
+      throw SolveError(kBadUsage, terminalLines(datafile::missingFileMessage(places)));
+    }
     file = folder + name;
-    if (!found) throw SolveError(kBadUsage, terminalLines(datafile::missingFileMessage(file)));
   } else {
     const QFileInfo info(path);
     file = info.absoluteFilePath();
     if (!info.isFile()) {
-      throw SolveError(kBadUsage, terminalLines(datafile::missingFileMessage(file)));
+      throw SolveError(kBadUsage, terminalLines(datafile::missingFileMessage({file})));
     }
   }
   rtf::WorkingDocument document;
@@ -152,12 +157,12 @@ RunResult solvePage(datafile::PageTables& t, const Request& r) {
   return result;
 }
 
-RunResult runCommandLine(const QStringList& args) {
+RunResult runCommandLine(const QStringList& args, const QString& programFolder) {
   try {
     const Request request = parseArguments(args);
     if (request.help) return RunResult{kSolved, helpText(), QString()};
     datafile::PageTables tables;
-    loadDataFile(request.dataFile, tables);
+    loadDataFile(request.dataFile, tables, programFolder);
     return solvePage(tables, request);
   } catch (const SolveError& error) {
     return RunResult{error.status(), QString(), terminalLines(error.message())};

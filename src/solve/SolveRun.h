@@ -18,11 +18,15 @@ struct RunResult {
 };
 
 // Runs a command line (without the program's name), relative to the current directory.
-RunResult runCommandLine(const QStringList& args);
+// programFolder is the folder of the program file, beside which the installed data file is
+// looked for; "" looks in the current directory only.
+RunResult runCommandLine(const QStringList& args, const QString& programFolder = QString());
 
-// Loads the data file at path, or Vantrel.rtf in the current directory when path is empty.
-// Throws SolveError(kBadUsage) with the window's message for a missing or malformed file.
-void loadDataFile(const QString& path, datafile::PageTables& tables);
+// Loads the data file at path; when path is empty, Vantrel.rtf of the current directory or else
+// the one installed beside programFolder (datafile::DataFileFolders). Throws SolveError(kBadUsage)
+// with the window's message for a missing or malformed file, naming every place looked in.
+void loadDataFile(const QString& path, datafile::PageTables& tables,
+                  const QString& programFolder = QString());
 
 // Runs request on tables already loaded; they change as the window's would.
 RunResult solvePage(datafile::PageTables& tables, const Request& request);

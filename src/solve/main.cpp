@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "datafile/DataFilePlaces.h"
 #include "solve/SolveRun.h"
 
 namespace {
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
   QStringList args;
   for (int i = 1; i < argc; ++i)
     args << QString::fromLocal8Bit(argv[i]);
-  const vantrel::solve::RunResult result = vantrel::solve::runCommandLine(args);
+  const vantrel::solve::RunResult result =
+      vantrel::solve::runCommandLine(args, vantrel::datafile::RunningProgramFolder());
   write(stdout, result.out);
   write(stderr, result.err);
   return result.status;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include "datafile/LoaderFixture.h"
@@ -128,9 +129,12 @@ RunResult runProgram(const QStringList& args) {
           process.readAllStandardError()};
 }
 
-// Each row is run here and as the program, in a folder without Vantrel.rtf.
+// Each row is run here and as the program, in a folder without Vantrel.rtf; neither finds one
+// installed beside the program.
 TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
   const QString here = QDir(kFolder.path()).canonicalPath();
+  const QString programFolder = QFileInfo(VANTREL_SOLVE_PROGRAM).canonicalPath();
+  const QString installed = QDir::cleanPath(programFolder + "/../share/vantrel/Vantrel.rtf");
   const QString files[] = {"", kShipped, kOwn, kFolder.write("bad.rtf", "plain text"),
                            here + "/gone.rtf"};
   const auto aborted = [](const QString& what, const QString& path) {
@@ -144,7 +148,8 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
   // of the command line split at "|", the status, standard error, and text standard output must
   // hold ("" when it must stay empty).
   const std::tuple<int, QString, int, QString, QString> rows[] = {
-      {0, "1", kBadUsage, aborted("not found !", here + "/Vantrel.rtf"), ""},
+      // Every place looked in is named, one a line.
+      {0, "1", kBadUsage, aborted("not found !", here + "/Vantrel.rtf]\n[" + installed), ""},
       {4, "1", kBadUsage, aborted("not found !", files[4]), ""},
       {3, "1", kBadUsage, aborted("is damaged !\nthe file is not an RTF document", files[3]), ""},
       {2, "1|r&d=2", kBadUsage,
@@ -167,7 +172,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
       // An entry's unit stays the row's unit; one without a unit is in the default unit.
       {1, "1|flow=0.06 m³/s|pipe d=0.4m|flow=60|--format|csv", kSolved, "",
        "\nPipe Dia.,0.40000,m,0.4,0\nFlow Rate,60.000,l/s,0.06,0\n"},
-      {1, "--help", kSolved, "", "usage: vantrel-solve [--data FILE] PAGE"},
+      {1, "--help", kSolved, "", "Usage: vantrel-solve [--data FILE] PAGE"},
       {1, "Bends|flow=40|US|gpm|--for=pipe d", kSolved, "",
        "Bends :- Head loss in pipe bends and elbows\n"
        "Pipe Dia.?    43.51 mm\n"
@@ -185,7 +190,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
     const QStringList args =
         (file ? QStringList{"--data", files[file]} : QStringList()) + rest.split('|');
     SCOPED_TRACE(args.join(' ').toStdString());
-    for (const RunResult& r : {runCommandLine(args), runProgram(args)}) {
+    for (const RunResult& r : {runCommandLine(args, programFolder), runProgram(args)}) {
       EXPECT_EQ(r.status, status);
       EXPECT_EQ(r.err, err);
       EXPECT_EQ(r.out.isEmpty(), out.isEmpty());
