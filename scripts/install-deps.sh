@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream help2man
+  xvfb openbox x11-utils
   clang libclang-rt-14-dev
 )
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Vantrel with its tests and runs every test: once in a normal
-# build, then the installation check, then once more under AddressSanitizer and
+# build (the window tests offscreen and again on an X server with a window manager), then the
+# installation and package checks, then once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer; then it runs each fuzz target for 30 seconds, so that every target
 # keeps building and running.
 set -euo pipefail
@@ -8,6 +9,18 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 "$root/scripts/install-deps.sh"
+
+# A real X server with a window manager, for the window tests that must meet activation as a
+# desktop gives it (CTest's Desktop.Xcb); both stop when this script ends.
+desktop="$(mktemp -d)"
+trap 'kill $(cat "$desktop"/pids 2>/dev/null) 2>/dev/null || true; rm -rf "$desktop"' EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$desktop/display" 2>/dev/null &
+echo $! >>"$desktop/pids"
+for _ in $(seq 100); do [ -s "$desktop/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$desktop/display")"
+openbox >/dev/null 2>&1 &
+echo $! >>"$desktop/pids"
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 run_suite() {
   local dir="$1"

@@ -143,6 +143,7 @@ bool frmPageData::LoadSystemData() {
   for (int i = 1; i <= form_->controls.rowCount(); ++i) {
     form_->controls.lblUnit(i)->setToolTip(QStringLiteral("Click to change unit"));
   }
+  pages::FitUnitFields(*form_);
   return true;
 }
 

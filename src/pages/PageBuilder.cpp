@@ -1,9 +1,14 @@
 #include "pages/PageBuilder.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -168,6 +173,29 @@ void CreatePage(PageDataForm& form, Integer& page) {
   form.PageBuilding = kFalse;
   form.window->setWindowTitle(t.PageTitle(t.CurPage));
   setTabOrder(form, n);
+}
+
+void FitUnitFields(PageDataForm& form) {
+  QLineEdit* field = form.controls.lblUnit(1);  // the template of every row's field
+  const datafile::PageTables& t = form.tables;
+  const QFontMetrics metrics(field->font());
+  int widest = 0;
+  for (int page = 1; page <= t.UnitName.upper1(); ++page) {
+    for (int var = 1; var <= t.UnitName.upper2(); ++var) {
+      for (int unit = 1; unit <= t.UnitName.upper3(); ++unit)
+        widest = std::max(widest, metrics.horizontalAdvance(t.UnitName(page, var, unit)));
+    }
+  }
+  QStyleOptionFrame frame;
+  frame.initFrom(field);
+  frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);
+  const QRect text = field->style()->subElementRect(QStyle::SE_LineEditContents, &frame, field);
+  // Around the text: the frame, and the margin of 2 pixels a line edit keeps on either side.
+  constexpr int kLineEditMargins = 2 * 2;
+  const int needed = widest + field->width() - text.width() + kLineEditMargins + 1;
+  const int twips = static_cast<int>(std::ceil(ui::pixelsToTwipsX(needed, field)));
+  ui::setTwipsWidth(field, std::clamp(twips, static_cast<int>(L::kUnitWidth),
+                                      L::kFrameBeyondUnit - L::kUnitFrameClear));
 }
 
 void RemovePage(PageDataForm& form) {

@@ -26,12 +26,17 @@ struct PageLayout {
   static constexpr int kCaptionToValue = 75;
   static constexpr int kValueToUnit = 60;
   static constexpr int kFrameBeyondUnit = 800;
+  static constexpr int kUnitWidth = 615;      // the unit field as designed
+  static constexpr int kUnitFrameClear = 30;  // least room between a unit field and the frame
   static constexpr int kFramesToButtons = 300;
 };
 
 // Builds page's rows (only row 1 may exist), copies its values into CurValue, sets CurUnknown,
 // the window caption and the tab order. The value boxes' text is left to DisplayValues.
 void CreatePage(PageDataForm& form, Integer& page);
+// Widens the unit fields, once the data file is loaded, so that its widest unit name shows whole:
+// past the designed width only as far as that name needs, and never up to the frame's edge.
+void FitUnitFields(PageDataForm& form);
 // Removes rows 2 and up.
 void RemovePage(PageDataForm& form);
 // Rewrites every row's value box (factor x value, through the unit's format) and unit field.

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -53,6 +54,26 @@ TEST(DisplayScale, TheLayoutFollowsTheTwipsThroughTheLogicalDpi) {
   // Fonts follow the same DPI, so every caption still fits its check box.
   for (int i = 1; i <= c.rowCount(); ++i) {
     EXPECT_LE(c.chkV(i)->sizeHint().width(), c.chkV(i)->width()) << c.chkV(i)->text().toStdString();
+  }
+  // Every unit name of the file shows whole in a unit field: the field need not scroll to show
+  // the end of the name (a clipped "US gpm" shows "JS gpm").
+  QLineEdit* field = c.lblUnit(1);
+  const datafile::PageTables& t = run.form().tables;
+  for (int page = 1; page <= t.PageCount; ++page) {
+    for (int var = 1; var <= t.VarCount(page); ++var) {
+      for (int unit = 1; unit <= t.unitListLength(page, var); ++unit) {
+        const QString name = t.UnitName(page, var, unit);
+        field->setText(name);
+        field->setCursorPosition(0);
+        field->repaint();  // a line edit scrolls its text when it paints
+        const int start = field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        field->setCursorPosition(static_cast<int>(name.size()));
+        field->repaint();
+        EXPECT_GE(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x() - start,
+                  field->fontMetrics().horizontalAdvance(name) - 1)
+            << name.toStdString();
+      }
+    }
   }
 }
 
