@@ -19,8 +19,10 @@ constexpr Integer kStartSlot = 1;
 constexpr Integer kGoodSlot = 2;
 constexpr Integer kSnapshotRestore = 0;
 
+// One table per thread: batch solving runs a page session on each core, and the window's solves
+// all happen on its one thread.
 Array2<Single>& table() {
-  static Array2<Single> snapshots(kSnapshotSlots, kSnapshotValues);
+  thread_local Array2<Single> snapshots(kSnapshotSlots, kSnapshotValues);
   return snapshots;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// One run of vantrel-solve: load the data file, put the page on show, choose the unknown, commit
-// each entry in order through the same page session as the window's value boxes, and print the
-// page. Nothing here writes to the terminal; main() does that with the result.
+// One run of vantrel-solve: load the data file, then print the help, a list, one page solved
+// from its entries (committed in order through the same page session as the window's value
+// boxes) or a batch of cases. Nothing here knows the terminal: main() gives the streams.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "datafile/PageTables.h"
 #include "solve/Arguments.h"
@@ -17,14 +19,21 @@ struct RunResult {
   QString err;  // standard error; lines end with "\n"
 };
 
-// Runs a command line (without the program's name), relative to the current directory.
+using Write = std::function<void(const QByteArray&)>;
+
+// Runs a command line (without the program's name), relative to the current directory, and
+// returns the exit status. Standard output goes to `out` as it is made (a batch streams it),
+// standard error to `err`; "--batch -" reads the file descriptor `input`.
+int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err);
+
+// The same, with both streams collected and the process's standard input.
 RunResult runCommandLine(const QStringList& args);
 
 // Loads the data file at path, or Vantrel.rtf in the current directory when path is empty.
 // Throws SolveError(kBadUsage) with the window's message for a missing or malformed file.
 void loadDataFile(const QString& path, datafile::PageTables& tables);
 
-// Runs request on tables already loaded; they change as the window's would.
+// Runs request's one page on tables already loaded; they change as the window's would.
 RunResult solvePage(datafile::PageTables& tables, const Request& request);
 
 }  // namespace vantrel::solve

@@ -1,0 +1,105 @@
+#include "solve/CsvInput.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "solve/SolveError.h"
+
+namespace vantrel::solve {
+
+namespace {
+
+constexpr qsizetype kReadSize = 64 * 1024;
+
+}  // namespace
+
+bool RecordReader::fill() {
+  if (ended_) return false;
+  // What is read is dropped once it has been handed out, so the buffer holds about one read.
+  buffer_.remove(0, start_);
+  start_ = 0;
+  const qsizetype had = buffer_.size();
+  buffer_.resize(had + kReadSize);
+  ssize_t got = 0;
+  do {
+    got = ::read(fd_, buffer_.data() + had, static_cast<std::size_t>(kReadSize));
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) {
+    const int error = errno;
+    buffer_.resize(had);
+    throw SolveError(kBadUsage, QStringLiteral("The batch input cannot be read: %1.\n")
+                                    .arg(QString::fromLocal8Bit(std::strerror(error))));
+  }
+  buffer_.resize(had + got);
+  ended_ = got == 0;
+  return got > 0;
+}
+
+bool RecordReader::lineWaiting() const {
+  return buffer_.indexOf('\n', start_) >= 0;
+}
+
+bool RecordReader::next(QByteArray& record, std::int64_t& line) {
+  bool quoted = false;
+  qsizetype at = start_;
+  int breaks = 0;
+  for (;;) {
+    if (at == buffer_.size()) {
+      const qsizetype offset = at - start_;
+      if (!fill()) break;
+      at = start_ + offset;
+      continue;
+    }
+    const char c = buffer_.at(at);
+    if (c == '"') quoted = !quoted;
+    if (c == '\n') {
+      if (!quoted) break;
+      ++breaks;
+    }
+    ++at;
+  }
+  if (at == start_ && ended_) return false;
+  const qsizetype end = at;
+  qsizetype length = end - start_;
+  if (length > 0 && buffer_.at(start_ + length - 1) == '\r') --length;
+  record = buffer_.mid(start_, length);
+  if (first_ && record.startsWith("\xEF\xBB\xBF")) record.remove(0, 3);
+  first_ = false;
+  line = line_;
+  line_ += breaks + 1;
+  start_ = end < buffer_.size() ? end + 1 : end;
+  return true;
+}
+
+QStringList csvCells(const QByteArray& record, bool& closed) {
+  QStringList cells;
+  QByteArray cell;
+  bool quoted = false;
+  for (qsizetype i = 0; i < record.size(); ++i) {
+    const char c = record[i];
+    if (quoted) {
+      if (c != '"') {
+        cell += c;
+      } else if (i + 1 < record.size() && record[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      cells << QString::fromUtf8(cell);
+      cell.clear();
+    } else {
+      cell += c;
+    }
+  }
+  cells << QString::fromUtf8(cell);
+  closed = !quoted;
+  return cells;
+}
+
+}  // namespace vantrel::solve
