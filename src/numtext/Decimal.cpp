@@ -43,17 +43,14 @@ void roundToDecimals(Decimal& d, std::int64_t decimals) {
   if (!d.isZero()) roundKeeping(d, d.point + decimals);
 }
 
-// The value of |x| rounded to 7 significant digits, half away from zero. The rounding works on
-// the exact binary expansion (at most 112 significant digits): rounding a shorter, already
-// rounded text could round twice.
-Decimal sevenDigits(Single x) {
+namespace {
+
+// The first 8 digits and the exponent of "d.ddd...e+XX", |x| written by to_chars with
+// `decimals` digits after the point: all that rounding to 7 digits needs.
+Decimal eightDigits(double magnitude, int decimals, std::array<char, 160>& buf) {
   Decimal d;
-  if (x == 0 || !std::isfinite(x)) return d;
-  std::array<char, 160> buf{};
-  const double magnitude = std::fabs(static_cast<double>(x));
   const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
-                                    std::chars_format::scientific, 111);
-  // "d.ddd...e+XX": the 7 kept digits and the first dropped one are all that rounding needs.
+                                    std::chars_format::scientific, decimals);
   const char* p = buf.data();
   d.digits.push_back(*p++);
   if (*p == '.') ++p;
@@ -68,6 +65,23 @@ Decimal sevenDigits(Single x) {
     std::from_chars(p, result.ptr, exponent);
   }
   d.point = exponent + 1;
+  return d;
+}
+
+}  // namespace
+
+// The value of |x| rounded to 7 significant digits, half away from zero. Rounding must work on
+// the exact binary expansion (at most 112 significant digits): rounding a shorter, already
+// rounded text could round twice. Nine correctly rounded digits are as good, except when their
+// last two read 50: the exact digits lie within half a unit of the ninth digit, so only "50"
+// leaves open which side of the half they are on, and only then is the expansion written.
+Decimal sevenDigits(Single x) {
+  if (x == 0 || !std::isfinite(x)) return Decimal();
+  std::array<char, 160> buf{};
+  const double magnitude = std::fabs(static_cast<double>(x));
+  Decimal d = eightDigits(magnitude, 8, buf);
+  // "d.dddddddde+XX": the eighth and ninth digits are at 8 and 9.
+  if (buf[8] == '5' && buf[9] == '0') d = eightDigits(magnitude, 111, buf);
   normalise(d);
   roundKeeping(d, 7);
   return d;

@@ -1,10 +1,15 @@
 #include "solve/Escaping.h"
 
+#include <algorithm>
+
 namespace vantrel::solve {
 
 QString csvField(const QString& text) {
-  const bool quote = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
-                     text.contains(u'\r') || text != text.trimmed();
+  const bool quote =
+      !text.isEmpty() && (text.front().isSpace() || text.back().isSpace() ||
+                          std::any_of(text.begin(), text.end(), [](QChar c) {
+                            return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
+                          }));
   if (!quote) return text;
   QString doubled = text;
   doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));

@@ -63,13 +63,21 @@ QStringList unitNames(const datafile::PageTables& t, Integer page, Integer var) 
 }  // namespace
 
 QString variableName(const QString& caption) {
-  QString name = caption.trimmed();
-  if (name.endsWith(u'?')) name.chop(1);
-  name = name.trimmed();
+  // Views and one copy: every case of a batch names every row.
+  QStringView name = QStringView(caption).trimmed();
+  if (name.endsWith(u'?')) name = name.chopped(1).trimmed();
   if (name.endsWith(u'=')) name.chop(1);
-  for (qsizetype at = name.indexOf(u'&'); at >= 0; at = name.indexOf(u'&', at + 1))
-    name.remove(at, 1);
-  return name.trimmed();
+  QString out;
+  out.reserve(name.size());
+  qsizetype from = 0;
+  for (qsizetype at = name.indexOf(u'&'); at >= 0; at = name.indexOf(u'&', from)) {
+    out += name.sliced(from, at - from);
+    from = at + 1;
+    // "&&" shows one "&".
+    if (from < name.size() && name[from] == u'&') out += name[from++];
+  }
+  out += name.sliced(from);
+  return std::move(out).trimmed();
 }
 
 QString printedUnitName(const QString& unitName) {
