@@ -107,10 +107,10 @@ ExitStatus runBatch(const datafile::PageTables& tables, const Request& request, 
                      batch + QStringLiteral(" is empty: its first line names the columns.\n"));
   }
   bool closed = true;
-  const std::vector<CaseEntry> columns =
-      batchColumns(tables, commandLine, csvCells(record, closed));
+  const QStringList header = csvCells(record, closed);
   if (!closed)
     throw SolveError(kBadUsage, QStringLiteral("The batch header leaves a quote open.\n"));
+  const std::vector<CaseEntry> columns = batchColumns(tables, commandLine, header);
   checkSolvable(tables, commandLine, !columns.empty());
   const CaseSetup setup = withColumnUnits(commandLine, columns);
   if (request.format == Format::Csv) write(csvHeader(tables, setup).toUtf8());
