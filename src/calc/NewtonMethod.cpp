@@ -35,6 +35,8 @@ QString budgetQuestion(std::int64_t runs) {
 }
 
 QString tryText(std::int64_t tries) {
+  // Every solve shows this; a count of up to seven digits is its own general form.
+  if (tries >= 0 && tries < 10'000'000) return QStringLiteral("Try No. ") + QString::number(tries);
   return QStringLiteral("Try No.") + numtext::leadingSpaceForm(static_cast<Single>(tries));
 }
 

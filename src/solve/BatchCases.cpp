@@ -25,6 +25,7 @@ void splitHeaderCell(const QString& cell, QString& name, QString& unit) {
 
 // A message's lines joined, for a cell or a JSON string that holds one line of text.
 QString oneLine(const QString& message) {
+  if (message.isEmpty()) return message;
   QStringList lines = message.split(u'\n', Qt::SkipEmptyParts);
   for (QString& line : lines)
     line = line.trimmed();
@@ -34,13 +35,20 @@ QString oneLine(const QString& message) {
 
 QString csvLine(const CaseOutcome& outcome, int rowCount) {
   QString out;
+  out.reserve(16 * rowCount + outcome.message.size() + 8);
   if (outcome.report) {
-    for (const VariableLine& v : outcome.report->variables)
-      out += csvField(v.value) + u',';
+    for (const VariableLine& v : outcome.report->variables) {
+      out += csvField(v.value);
+      out += u',';
+    }
   } else {
     out += QString(rowCount, u',');
   }
-  return out + QString::number(outcome.status) + u',' + csvField(oneLine(outcome.message)) + u'\n';
+  out += QString::number(outcome.status);
+  out += u',';
+  out += csvField(oneLine(outcome.message));
+  out += u'\n';
+  return out;
 }
 
 QString jsonLine(const CaseOutcome& outcome, std::int64_t line) {
