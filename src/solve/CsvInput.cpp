@@ -75,31 +75,35 @@ bool RecordReader::next(QByteArray& record, std::int64_t& line) {
 
 QStringList csvCells(const QByteArray& record, bool& closed) {
   QStringList cells;
-  QByteArray cell;
-  bool quoted = false;
-  for (qsizetype i = 0; i < record.size(); ++i) {
-    const char c = record[i];
-    if (quoted) {
-      if (c != '"') {
-        cell += c;
-      } else if (i + 1 < record.size() && record[i + 1] == '"') {
-        cell += '"';
-        ++i;
-      } else {
-        quoted = false;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      cells << QString::fromUtf8(cell);
-      cell.clear();
+  closed = true;
+  const qsizetype size = record.size();
+  for (qsizetype start = 0;; ++start) {
+    qsizetype end = start;
+    while (end < size && record[end] != ',' && record[end] != '"')
+      ++end;
+    if (end == size || record[end] == ',') {
+      // No quotes, as in most cells: copied whole.
+      cells << QString::fromUtf8(QByteArrayView(record).sliced(start, end - start));
     } else {
-      cell += c;
+      // The text without its quotes, a doubled quote inside them standing for one.
+      QByteArray cell = record.sliced(start, end - start);
+      bool quoted = false;
+      for (; end < size && (quoted || record[end] != ','); ++end) {
+        if (record[end] != '"') {
+          cell += record[end];
+        } else if (quoted && end + 1 < size && record[end + 1] == '"') {
+          cell += '"';
+          ++end;
+        } else {
+          quoted = !quoted;
+        }
+      }
+      cells << QString::fromUtf8(cell);
+      closed = closed && !quoted;
     }
+    if (end >= size) return cells;
+    start = end;
   }
-  cells << QString::fromUtf8(cell);
-  closed = !quoted;
-  return cells;
 }
 
 }  // namespace vantrel::solve

@@ -1,6 +1,7 @@
 #include "solve/Matching.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <vector>
 
 #include "solve/SolveError.h"
@@ -63,21 +64,20 @@ QStringList unitNames(const datafile::PageTables& t, Integer page, Integer var) 
 }  // namespace
 
 QString variableName(const QString& caption) {
-  // Views and one copy: every case of a batch names every row.
   QStringView name = QStringView(caption).trimmed();
   if (name.endsWith(u'?')) name = name.chopped(1).trimmed();
   if (name.endsWith(u'=')) name.chop(1);
-  QString out;
-  out.reserve(name.size());
-  qsizetype from = 0;
-  for (qsizetype at = name.indexOf(u'&'); at >= 0; at = name.indexOf(u'&', from)) {
-    out += name.sliced(from, at - from);
-    from = at + 1;
-    // "&&" shows one "&".
-    if (from < name.size() && name[from] == u'&') out += name[from++];
+  // Built on the stack and copied once: every case of a batch names every row.
+  QVarLengthArray<QChar, 64> chars;
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    if (name[i] != u'&') {
+      chars.append(name[i]);
+    } else if (i + 1 < name.size() && name[i + 1] == u'&') {
+      chars.append(u'&');  // "&&" shows one "&"
+      ++i;
+    }
   }
-  out += name.sliced(from);
-  return std::move(out).trimmed();
+  return QStringView(chars.data(), chars.size()).trimmed().toString();
 }
 
 QString printedUnitName(const QString& unitName) {
