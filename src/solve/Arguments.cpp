@@ -161,6 +161,7 @@ QString usageLine() {
 
 QString helpText() {
   return usageLine() + QStringLiteral(R"(
+
 Computes pages of the calculator as its window does: from the page's defaults, each entry is
 committed in turn and the unknown solved for; then every variable is printed.
 
@@ -173,18 +174,20 @@ committed in turn and the unknown solved for; then every variable is printed.
   --for NAME        the variable to solve for (default: the page's own unknown)
   --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given
                     for several variables. Entries are still read in their own unit.
-  --format F        text (the default for one page), csv or json; csv and json add each value
-                    in base SI units.
+  --format F        text (the default for one page), csv or json; for one page, csv and json
+                    add each value in base SI units.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case starts
-                    from the page's defaults; its cells are committed from left to right and an
-                    empty cell keeps its default. --for and --unit apply to every case.
+                    from the page's defaults; its cells, numbers in their column's unit, are
+                    committed from left to right and an empty cell keeps its default. --for and
+                    --unit apply to every case.
                     Output, one line per case in input order: csv (the default: a header, then
                     every variable's value in the unit it is shown in, then status and message)
                     or json (the one-page object with "line", "status" and "message" added; a
                     refused case has only those three). A case refused or unsolved gets its
-                    status 3 or 4 and the batch goes on.
+                    status 3 or 4, a line that is no case (too many cells, a quote left open)
+                    status 2, and the batch goes on.
   --jobs N          threads that solve a batch (default: one for each core)
   --list [PAGE]     names the pages; with PAGE, every variable of it: its default, accepted
                     range, units, and whether the formula computes it (a result row)
