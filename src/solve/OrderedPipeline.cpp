@@ -25,7 +25,7 @@ OrderedPipeline::~OrderedPipeline() {
   try {
     finish();
   } catch (...) {
-    // finish() was skipped because something else already failed; that failure is reported.
+    // Reached only while another failure ends the run; that one is reported.
   }
 }
 
