@@ -43,33 +43,33 @@ bool RecordReader::lineWaiting() const {
 
 bool RecordReader::next(QByteArray& record, std::int64_t& line) {
   bool quoted = false;
-  qsizetype at = start_;
   int breaks = 0;
-  for (;;) {
+  qsizetype at = start_;
+  for (;; ++at) {
     if (at == buffer_.size()) {
+      // Reading on moves the unread part to the front of the buffer.
       const qsizetype offset = at - start_;
-      if (!fill()) break;
+      const bool more = fill();
       at = start_ + offset;
-      continue;
+      if (!more) break;
     }
     const char c = buffer_.at(at);
-    if (c == '"') quoted = !quoted;
-    if (c == '\n') {
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (c == '\n') {
       if (!quoted) break;
       ++breaks;
     }
-    ++at;
   }
-  if (at == start_ && ended_) return false;
-  const qsizetype end = at;
-  qsizetype length = end - start_;
-  if (length > 0 && buffer_.at(start_ + length - 1) == '\r') --length;
+  if (at == start_ && at == buffer_.size()) return false;
+  qsizetype length = at - start_;
+  if (length > 0 && buffer_.at(at - 1) == '\r') --length;
   record = buffer_.mid(start_, length);
   if (first_ && record.startsWith("\xEF\xBB\xBF")) record.remove(0, 3);
   first_ = false;
   line = line_;
   line_ += breaks + 1;
-  start_ = end < buffer_.size() ? end + 1 : end;
+  start_ = at < buffer_.size() ? at + 1 : at;
   return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -123,6 +124,34 @@ TEST(Batch, EachCaseIsWhatItsOwnRunGives) {
       EXPECT_EQ(values, shown);
     }
   }
+}
+
+// Records come whole across the reader's reads (64 KiB each): CR LF and LF line ends, a quoted
+// line end inside a record, a byte-order mark, and no line end after the last record.
+TEST(Batch, RecordsAndTheirLinesAreReadWholeAcrossReads) {
+  QByteArray text = "\xEF\xBB\xBFhead\r\n";
+  std::vector<std::pair<QByteArray, int>> wanted{{"head", 1}};
+  for (int n = 0; text.size() < 200000; ++n) {
+    const QByteArray record =
+        n % 1000 == 7 ? "\"two\nlines\"," + QByteArray::number(n) : QByteArray::number(n) + ",x";
+    wanted.emplace_back(
+        record,
+        wanted.back().second + (wanted.size() > 1 && wanted.back().first.contains('\n') ? 2 : 1));
+    text += record + (n % 2 ? "\r\n" : "\n");
+  }
+  text.chop(text.endsWith("\r\n") ? 2 : 1);
+  QFile file(kFolder.write("records.csv", text));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  RecordReader reader(file.handle());
+  QByteArray record;
+  std::int64_t line = 0;
+  for (const auto& [want, wantLine] : wanted) {
+    ASSERT_TRUE(reader.next(record, line));
+    ASSERT_EQ(record, want);
+    ASSERT_EQ(line, wantLine);
+  }
+  EXPECT_FALSE(reader.next(record, line));
+  EXPECT_FALSE(reader.next(record, line));
 }
 
 // A header that cannot be understood, or no batch at all, stops the run before any output.
