@@ -1,6 +1,7 @@
 #include "calc/Formular.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "calc/SingleValue.h"
 
@@ -45,23 +46,32 @@ QStringView withoutBlanks(QStringView text) {
   return text;
 }
 
+// The captions that name the formulas.
+constexpr QStringView kHazen = u"H.Williams";
+constexpr QStringView kColebrook = u"C.White";
+constexpr QStringView kManning = u"Manning";
+constexpr QStringView kOrifice = u"Orifice";
+constexpr QStringView kBends = u"Bends";
+constexpr QStringView kValves = u"Valves";
+constexpr QStringView kInOut = u"In/Out";
+constexpr QStringView kExpansion = u"Expansion";
+constexpr QStringView kContraction = u"Contraction";
+
+// Exact comparison, inline: it runs at every evaluation, hundreds of times a solve.
+bool sameText(QStringView a, QStringView b) {
+  return a.size() == b.size() &&
+         std::memcmp(a.data(), b.data(), static_cast<std::size_t>(a.size()) * sizeof(QChar)) == 0;
+}
+
 Formula formulaOf(QStringView caption) {
-  static const QString kHazen = QStringLiteral("H.Williams");
-  static const QString kColebrook = QStringLiteral("C.White");
-  static const QString kManning = QStringLiteral("Manning");
-  static const QString kOrifice = QStringLiteral("Orifice");
-  static const QString kBends = QStringLiteral("Bends");
-  static const QString kValves = QStringLiteral("Valves");
-  static const QString kInOut = QStringLiteral("In/Out");
-  static const QString kExpansion = QStringLiteral("Expansion");
-  static const QString kContraction = QStringLiteral("Contraction");
-  if (caption == kHazen) return Formula::HazenWilliams;
-  if (caption == kColebrook) return Formula::ColebrookWhite;
-  if (caption == kManning) return Formula::Manning;
-  if (caption == kOrifice) return Formula::Orifice;
-  if (caption == kBends || caption == kValves || caption == kInOut) return Formula::Fitting;
-  if (caption == kExpansion) return Formula::Expansion;
-  if (caption == kContraction) return Formula::Contraction;
+  if (sameText(caption, kHazen)) return Formula::HazenWilliams;
+  if (sameText(caption, kColebrook)) return Formula::ColebrookWhite;
+  if (sameText(caption, kManning)) return Formula::Manning;
+  if (sameText(caption, kOrifice)) return Formula::Orifice;
+  if (sameText(caption, kBends) || sameText(caption, kValves) || sameText(caption, kInOut))
+    return Formula::Fitting;
+  if (sameText(caption, kExpansion)) return Formula::Expansion;
+  if (sameText(caption, kContraction)) return Formula::Contraction;
   return Formula::None;
 }
 

@@ -19,8 +19,10 @@ constexpr Integer kStartSlot = 1;
 constexpr Integer kGoodSlot = 2;
 constexpr Integer kSnapshotRestore = 0;
 
+// One table per thread: batch solving runs a page session on each core, and the window's solves
+// all happen on its one thread.
 Array2<Single>& table() {
-  static Array2<Single> snapshots(kSnapshotSlots, kSnapshotValues);
+  thread_local Array2<Single> snapshots(kSnapshotSlots, kSnapshotValues);
   return snapshots;
 }
 
@@ -33,6 +35,8 @@ QString budgetQuestion(std::int64_t runs) {
 }
 
 QString tryText(std::int64_t tries) {
+  // Every solve shows this; a count of up to seven digits is its own general form.
+  if (tries >= 0 && tries < 10'000'000) return QStringLiteral("Try No. ") + QString::number(tries);
   return QStringLiteral("Try No.") + numtext::leadingSpaceForm(static_cast<Single>(tries));
 }
 

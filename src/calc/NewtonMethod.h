@@ -26,8 +26,8 @@ inline constexpr Integer kSnapshotSave = 1;
 // std::length_error; either is detected before anything is copied.
 void SnapshotValues(Array1<Single>& values, Integer mode, Integer slot);
 
-// The snapshot table (slot, element). It is shared by every solve and keeps its contents
-// between them.
+// The snapshot table (slot, element) of the calling thread. It is shared by every solve on that
+// thread and keeps its contents between them.
 const Array2<Single>& SnapshotTable();
 
 // One Newton run for element `unknown`, with the derivative step and the tolerance both 1e-5 of

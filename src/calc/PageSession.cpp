@@ -102,29 +102,31 @@ bool PageSession::everyRowShowable() const {
 CommitResult PageSession::commit(Integer index, const QString& text, Single& prevValue,
                                  CalcUi& ui) {
   const Single f = factor(index);
-  const QString name = messageCaption(caption(index));
+  // The messages are made only for a refusal: a batch commits many thousands of entries.
+  const auto name = [&] { return messageCaption(caption(index)); };
   if (f == 0) {
     return refuse(
-        name.trimmed() +
+        name().trimmed() +
             QStringLiteral(" cannot be entered in this unit: its conversion factor is 0."),
         f, prevValue);
   }
   // Numbers are held in single precision; an entry beyond it, typed or converted to the base
   // unit, is refused before anything else.
-  const QString tooLarge =
-      name + QStringLiteral(" out of Range!") + kCr +
-      QStringLiteral("The number is beyond the largest that can be held (3.402823E+38).");
+  const auto tooLarge = [&] {
+    return name() + QStringLiteral(" out of Range!") + kCr +
+           QStringLiteral("The number is beyond the largest that can be held (3.402823E+38).");
+  };
   double typed = 0;
   try {
     typed = numtext::leadingDouble(text);
   } catch (const numtext::NumberError&) {
-    return refuse(tooLarge, f, prevValue);
+    return refuse(tooLarge(), f, prevValue);
   }
   Single typedSingle = 0;
   Single base = 0;
   if (!storeSingle(typed, typedSingle) ||
       !storeSingle(static_cast<double>(typedSingle) / f, base)) {
-    return refuse(tooLarge, f, prevValue);
+    return refuse(tooLarge(), f, prevValue);
   }
 
   const QString expr = t_.RangeExpr(page(), index);
@@ -161,7 +163,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   if (!solvable || !everyRowShowable()) {
     t_.CurValue = before;
     prevValue = startBefore;
-    return refuse(name.trimmed() + QStringLiteral(" cannot be taken:") + kCr +
+    return refuse(name().trimmed() + QStringLiteral(" cannot be taken:") + kCr +
                       QStringLiteral("the result lies beyond the largest number that can be "
                                      "held or shown."),
                   f, prevValue);

@@ -1,11 +1,13 @@
 #include "numtext/NumberReading.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 #include "numtext/Decimal.h"
 
@@ -124,11 +126,34 @@ class Scanner {
   qsizetype pos_ = 0;
 };
 
+// A decimal of at most 7 (15) digits times a power of ten up to 10^10 (10^22): both factors are
+// exact floats (doubles), so one multiplication or division rounds the exact value correctly,
+// and most entries and range bounds need nothing more.
+template <typename Float>
+bool fewDigitsToBinary(const Decimal& d, Float& out) {
+  constexpr bool isFloat = std::is_same_v<Float, float>;
+  constexpr std::int64_t kDigits = isFloat ? 7 : 15;
+  constexpr std::int64_t kLargestPower = isFloat ? 10 : 22;
+  static constexpr std::array<Float, 23> kPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const std::int64_t power = d.point - d.size();
+  if (d.size() > kDigits || power < -kLargestPower || power > kLargestPower) return false;
+  std::int64_t whole = 0;
+  for (const char digit : d.digits)
+    whole = whole * 10 + (digit - '0');
+  const auto mantissa = static_cast<Float>(whole);
+  const Float scale = kPowers[static_cast<std::size_t>(power < 0 ? -power : power)];
+  out = power < 0 ? mantissa / scale : mantissa * scale;
+  return true;
+}
+
 // The binary value nearest the exact decimal, ties to even, in one correctly rounded step.
 template <typename Float>
 Float toBinary(const Scanned& s) {
   const Decimal& d = s.value;
   if (d.isZero() || d.point < -kPointLimit) return Float{0};
+  if (Float value{}; fewDigitsToBinary(d, value)) return s.negative ? -value : value;
   if (d.point > kPointLimit) throwOverflow();
   std::string text;
   text.reserve(d.digits.size() + 12);

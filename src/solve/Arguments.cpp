@@ -35,13 +35,70 @@ Format formatOf(const QString& text) {
   badUsage(QStringLiteral("unknown format \"%1\": text, csv or json").arg(text));
 }
 
+UnitChoice unitChoiceOf(const QString& text) {
+  const qsizetype equals = text.indexOf(u'=');
+  const UnitChoice choice{text.left(equals).trimmed(), text.mid(equals + 1).trimmed()};
+  if (equals < 0 || choice.name.isEmpty() || choice.unit.isEmpty())
+    badUsage(QStringLiteral("--unit wants NAME=UNIT, not \"%1\"").arg(text));
+  return choice;
+}
+
+int jobsOf(const QString& text) {
+  bool isNumber = false;
+  const int jobs = text.toInt(&isNumber);
+  if (!isNumber || jobs < 1 || jobs > 256)
+    badUsage(
+        QStringLiteral("--jobs wants a number of threads from 1 to 256, not \"%1\"").arg(text));
+  return jobs;
+}
+
+// Options that take a value; each but --unit may be given once.
+const QStringList kValueOptions{"--data", "--for", "--format", "--batch", "--jobs", "--unit"};
+
+void takeOption(Request& r, const QString& option, const QString& value) {
+  if (option == u"--data") {
+    r.dataFile = value;
+  } else if (option == u"--for") {
+    r.unknown = value.trimmed();
+  } else if (option == u"--format") {
+    r.format = formatOf(value.trimmed());
+  } else if (option == u"--batch") {
+    r.batch = value.trimmed();
+  } else if (option == u"--jobs") {
+    r.jobs = jobsOf(value.trimmed());
+  } else {
+    r.units.push_back(unitChoiceOf(value));
+  }
+}
+
+// What the options ask for together must make sense: a batch takes its entries from its file,
+// and a list computes nothing.
+void checkCombination(const Request& r, const QStringList& given) {
+  if (r.help) return;
+  if (r.list) {
+    for (const QString& option : given) {
+      if (option != u"--data") badUsage(QStringLiteral("--list takes no %1").arg(option));
+    }
+    if (!r.assignments.empty()) badUsage(QStringLiteral("--list takes no entries"));
+    return;
+  }
+  if (r.page.isEmpty()) badUsage(QStringLiteral("no page given"));
+  if (!r.batch.isEmpty() && !r.assignments.empty()) {
+    badUsage(
+        QStringLiteral("entries and --batch do not go together: the batch file's columns "
+                       "hold the entries"));
+  }
+  if (r.batch.isEmpty() && given.contains(u"--jobs"))
+    badUsage(QStringLiteral("--jobs is for --batch"));
+  if (!r.batch.isEmpty() && given.contains(u"--format") && r.format == Format::Text)
+    badUsage(QStringLiteral("--batch writes csv or json"));
+}
+
 }  // namespace
 
 Request parseArguments(const QStringList& args) {
   Request r;
-  bool dataGiven = false;
-  bool unknownGiven = false;
-  bool formatGiven = false;
+  QStringList given;
   // Words that follow an entry belong to its unit ("flow=60 US gpm" as three words).
   bool unitMayFollow = false;
   for (qsizetype i = 0; i < args.size(); ++i) {
@@ -52,20 +109,17 @@ Request parseArguments(const QStringList& args) {
         r.help = true;
         continue;
       }
+      if (arg == u"--list") {
+        r.list = true;
+        continue;
+      }
       const qsizetype equals = arg.indexOf(u'=');
       const QString option = equals < 0 ? arg : arg.left(equals);
-      bool* given = nullptr;
-      if (option == u"--data") {
-        given = &dataGiven;
-      } else if (option == u"--for") {
-        given = &unknownGiven;
-      } else if (option == u"--format") {
-        given = &formatGiven;
-      } else {
+      if (!kValueOptions.contains(option))
         badUsage(QStringLiteral("unknown option \"%1\"").arg(arg));
-      }
-      if (*given) badUsage(QStringLiteral("%1 is given twice").arg(option));
-      *given = true;
+      if (option != u"--unit" && given.contains(option))
+        badUsage(QStringLiteral("%1 is given twice").arg(option));
+      given << option;
       QString value;
       if (equals >= 0) {
         value = arg.mid(equals + 1);
@@ -75,13 +129,7 @@ Request parseArguments(const QStringList& args) {
         badUsage(QStringLiteral("%1 needs a value").arg(option));
       }
       if (value.trimmed().isEmpty()) badUsage(QStringLiteral("%1 needs a value").arg(option));
-      if (option == u"--data") {
-        r.dataFile = value;
-      } else if (option == u"--for") {
-        r.unknown = value.trimmed();
-      } else {
-        r.format = formatOf(value.trimmed());
-      }
+      takeOption(r, option, value);
     } else if (r.page.isEmpty() && !arg.contains(u'=')) {
       if (arg.trimmed().isEmpty()) badUsage(QStringLiteral("the page is empty"));
       r.page = arg.trimmed();
@@ -97,30 +145,60 @@ Request parseArguments(const QStringList& args) {
       badUsage(QStringLiteral("unexpected \"%1\"").arg(arg));
     }
   }
-  if (!r.help && r.page.isEmpty()) badUsage(QStringLiteral("no page given"));
+  checkCombination(r, given);
+  if (!r.batch.isEmpty() && !given.contains(u"--format")) r.format = Format::Csv;
   return r;
 }
 
 // "Usage:" is where help2man finds the synopsis of the manual page it writes from the help text.
 QString usageLine() {
   return QStringLiteral(
-      "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
-      "[--format text|csv|json]");
+      "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME]\n"
+      "                     [--unit NAME=UNIT]... [--format text|csv|json]\n"
+      "       vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME]\n"
+      "                     [--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
+      "       vantrel-solve [--data FILE] --list [PAGE]");
 }
 
 QString helpText() {
   return usageLine() + QStringLiteral(R"(
-Computes one page of the calculator as its window does and prints every variable of it.
-  PAGE          a tab caption (H.Williams) or a page number
-  NAME=VALUE    enters VALUE into a variable, in the order given; NAME is its caption in any
-                letter case, blanks ignored, and a unique beginning of it is enough
-  UNIT          one of the variable's units (60 l/s or 60l/s); without one, its default unit
-  --for NAME    the variable to solve for (default: the page's own)
-  --data FILE   the data file (default: Vantrel.rtf in the current directory, else the one
-                installed with the program)
-  --format F    text (default), csv or json; csv and json add the value in base units
-Exit status: 0 solved, 2 bad usage or data file, 3 an entry out of its range, 4 no solution
-found for an entry.
+
+Computes pages of the calculator as its window does: from the page's defaults, each entry is
+committed in turn and the unknown solved for; then every variable is printed.
+
+  PAGE              a tab caption (H.Williams), in any letter case, or a page number
+  NAME=VALUE[ UNIT] enters VALUE into a variable, in the order given. NAME is the variable's
+                    caption in any letter case with blanks ignored; the beginning of it, or of
+                    any of its words, is enough when only one variable fits ("length" finds
+                    Pipe Length). UNIT is one of the variable's units (60 l/s or 60l/s); without
+                    one, the value is in the variable's default unit.
+  --for NAME        the variable to solve for (default: the page's own unknown)
+  --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given
+                    for several variables. Entries are still read in their own unit.
+  --format F        text (the default for one page), csv or json; for one page, csv and json
+                    add each value in base SI units.
+  --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
+                    line names a variable in each column, as NAME does, with its unit in
+                    brackets if it is not the default one ("Flow Rate [l/s]"). Every case starts
+                    from the page's defaults; its cells, numbers in their column's unit, are
+                    committed from left to right and an empty cell keeps its default. --for and
+                    --unit apply to every case.
+                    Output, one line per case in input order: csv (the default: a header, then
+                    every variable's value in the unit it is shown in, then status and message)
+                    or json (the one-page object with "line", "status" and "message" added; a
+                    refused case has only those three). A case refused or unsolved gets its
+                    status 3 or 4, a line that is no case (too many cells, a quote left open)
+                    status 2, and the batch goes on.
+  --jobs N          threads that solve a batch (default: one for each core)
+  --list [PAGE]     names the pages; with PAGE, every variable of it: its default, accepted
+                    range, units, and whether the formula computes it (a result row)
+  --data FILE       the data file (default: Vantrel.rtf in the current directory, else the
+                    one installed with the program)
+  -h, --help        prints this help
+
+Exit status: 0 solved (every case of a batch), 2 bad usage, a bad batch header or file, or a
+missing or damaged data file, 3 an entry out of its range, 4 no solution found for an entry,
+5 some case of a batch not solved.
 )");
 }
 

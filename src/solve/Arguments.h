@@ -1,6 +1,6 @@
 #pragma once
-// The command line of vantrel-solve:
-//   vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] [--format text|csv|json]
+// The command line of vantrel-solve (see usageLine()): one page solved from entries, a batch of
+// cases read as CSV, or the list of the pages or of one page's variables.
 // Reading it checks only its form; whether the page, the names and the units exist is decided
 // against the data file later.
 
@@ -20,12 +20,22 @@ struct Assignment {
   QString typed;   // the entry as given, for messages
 };
 
+// One --unit NAME=UNIT: the variable is shown in that unit.
+struct UnitChoice {
+  QString name;
+  QString unit;
+};
+
 struct Request {
   QString dataFile;  // "" = Vantrel.rtf in the current directory
-  QString page;
+  QString page;      // "" only with help or list
   std::vector<Assignment> assignments;
   QString unknown;  // "" = the page's default unknown
-  Format format = Format::Text;
+  std::vector<UnitChoice> units;
+  Format format = Format::Text;  // Csv for a batch unless given
+  QString batch;                 // the cases' CSV file, "-" for standard input; "" = no batch
+  int jobs = 0;                  // threads of a batch; 0 = one per core
+  bool list = false;
   bool help = false;
 };
 

@@ -1,6 +1,7 @@
 #include "solve/Matching.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <vector>
 
 #include "solve/SolveError.h"
@@ -32,6 +33,16 @@ QString unitKey(const QString& text) {
   return key;
 }
 
+// Whether wanted (a name key) begins one of the words of name after its first, blanks ignored
+// from there on: "length" and "le" begin "Pipe Length".
+bool beginsALaterWord(const QString& name, const QString& wanted) {
+  const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+  for (qsizetype w = 1; w < words.size(); ++w) {
+    if (nameKey(words.mid(w).join(QString())).startsWith(wanted)) return true;
+  }
+  return false;
+}
+
 QString quoted(const QString& text) {
   return u'"' + text + u'"';
 }
@@ -53,13 +64,20 @@ QStringList unitNames(const datafile::PageTables& t, Integer page, Integer var) 
 }  // namespace
 
 QString variableName(const QString& caption) {
-  QString name = caption.trimmed();
-  if (name.endsWith(u'?')) name.chop(1);
-  name = name.trimmed();
+  QStringView name = QStringView(caption).trimmed();
+  if (name.endsWith(u'?')) name = name.chopped(1).trimmed();
   if (name.endsWith(u'=')) name.chop(1);
-  for (qsizetype at = name.indexOf(u'&'); at >= 0; at = name.indexOf(u'&', at + 1))
-    name.remove(at, 1);
-  return name.trimmed();
+  // Built on the stack and copied once: every case of a batch names every row.
+  QVarLengthArray<QChar, 64> chars;
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    if (name[i] != u'&') {
+      chars.append(name[i]);
+    } else if (i + 1 < name.size() && name[i + 1] == u'&') {
+      chars.append(u'&');  // "&&" shows one "&"
+      ++i;
+    }
+  }
+  return QStringView(chars.data(), chars.size()).trimmed().toString();
 }
 
 QString printedUnitName(const QString& unitName) {
@@ -84,12 +102,17 @@ Integer findVariable(const datafile::PageTables& t, Integer page, const QString&
   const QString wanted = nameKey(text);
   std::vector<Integer> exact;
   std::vector<Integer> beginning;
+  std::vector<Integer> wordBeginning;
   for (Integer j = 1; j <= t.VarCount(page) && !wanted.isEmpty(); ++j) {
-    const QString key = nameKey(variableName(t.VarCaptionRTF(page, j).plainText()));
+    const QString name = variableName(t.VarCaptionRTF(page, j).plainText());
+    const QString key = nameKey(name);
     if (key == wanted) exact.push_back(j);
     if (key.startsWith(wanted)) beginning.push_back(j);
+    if (beginsALaterWord(name, wanted)) wordBeginning.push_back(j);
   }
-  const std::vector<Integer>& found = exact.empty() ? beginning : exact;
+  const std::vector<Integer>& found = !exact.empty()       ? exact
+                                      : !beginning.empty() ? beginning
+                                                           : wordBeginning;
   if (found.size() == 1) return found.front();
   const QString names = pageNames(t, page);
   if (found.empty()) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "solve/Escaping.h"
 #include "solve/Matching.h"
 #include "solve/SolveError.h"
 
@@ -31,15 +32,6 @@ QString textReport(const PageReport& r) {
   return out;
 }
 
-QString csvField(const QString& text) {
-  const bool quote = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
-                     text.contains(u'\r') || text != text.trimmed();
-  if (!quote) return text;
-  QString doubled = text;
-  doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-  return u'"' + doubled + u'"';
-}
-
 QString csvReport(const PageReport& r) {
   QString out = QStringLiteral("name,value,unit,base,unknown\n");
   for (const VariableLine& v : r.variables) {
@@ -47,36 +39,6 @@ QString csvReport(const PageReport& r) {
            shortestNumber(v.base) + u',' + (v.unknown ? u'1' : u'0') + u'\n';
   }
   return out;
-}
-
-QString jsonString(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'"':
-        out += QStringLiteral("\\\"");
-        break;
-      case u'\\':
-        out += QStringLiteral("\\\\");
-        break;
-      case u'\n':
-        out += QStringLiteral("\\n");
-        break;
-      case u'\r':
-        out += QStringLiteral("\\r");
-        break;
-      case u'\t':
-        out += QStringLiteral("\\t");
-        break;
-      default:
-        if (c.unicode() < 0x20) {
-          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + u'"';
 }
 
 QString jsonReport(const PageReport& r) {

@@ -1,5 +1,6 @@
 #pragma once
-// Exit statuses of vantrel-solve, and the failure that ends a run with one of them.
+// Exit statuses of vantrel-solve, the failure that ends a run with one of them, and its messages
+// in terminal form.
 
 #include <QString>
 #include <exception>
@@ -17,7 +18,16 @@ enum ExitStatus : int {
   kRefused = 3,
   // The solver used up its run budget on an entry.
   kNoSolution = 4,
+  // Some case of a batch was refused or not solved (each case has its own status).
+  kSomeCasesFailed = 5,
 };
+
+// A message of the window (lines broken by carriage returns) as a terminal wants it: lines
+// ending in line feeds.
+inline QString terminalLines(QString text) {
+  text.replace(u'\r', u'\n');
+  return text.endsWith(u'\n') ? text : text + u'\n';
+}
 
 class SolveError : public std::exception {
  public:

@@ -1,10 +1,12 @@
 #pragma once
-// One run of vantrel-solve: load the data file, put the page on show, choose the unknown, commit
-// each entry in order through the same page session as the window's value boxes, and print the
-// page. Nothing here writes to the terminal; main() does that with the result.
+// One run of vantrel-solve: load the data file, then print the help, a list, one page solved
+// from its entries (committed in order through the same page session as the window's value
+// boxes) or a batch of cases. Nothing here knows the terminal: main() gives the streams.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "datafile/PageTables.h"
 #include "solve/Arguments.h"
@@ -17,9 +19,17 @@ struct RunResult {
   QString err;  // standard error; lines end with "\n"
 };
 
-// Runs a command line (without the program's name), relative to the current directory.
-// programFolder is the folder of the program file, beside which the installed data file is
-// looked for; "" looks in the current directory only.
+using Write = std::function<void(const QByteArray&)>;
+
+// Runs a command line (without the program's name), relative to the current directory, and
+// returns the exit status. Standard output goes to `out` as it is made (a batch streams it),
+// standard error to `err`; "--batch -" reads the file descriptor `input`. programFolder is the
+// folder of the program file, beside which the installed data file is looked for; "" looks in
+// the current directory only.
+int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err,
+                   const QString& programFolder = QString());
+
+// The same, with both streams collected and the process's standard input.
 RunResult runCommandLine(const QStringList& args, const QString& programFolder = QString());
 
 // Loads the data file at path; when path is empty, Vantrel.rtf of the current directory or else
@@ -28,7 +38,7 @@ RunResult runCommandLine(const QStringList& args, const QString& programFolder =
 void loadDataFile(const QString& path, datafile::PageTables& tables,
                   const QString& programFolder = QString());
 
-// Runs request on tables already loaded; they change as the window's would.
+// Runs request's one page on tables already loaded; they change as the window's would.
 RunResult solvePage(datafile::PageTables& tables, const Request& request);
 
 }  // namespace vantrel::solve

@@ -9,6 +9,7 @@
 
 #include "calc/Formular.h"
 #include "calc/NewtonMethod.h"
+#include "calc/ResultRows.h"
 
 namespace vantrel::calc {
 namespace {
@@ -138,6 +139,25 @@ TEST(FormulaResidual, CaptionsNameTheirFormula) {
     EXPECT_EQ(ui.criticals, std::vector<QString>(known ? 0 : 1, "Formular not available!"));
     EXPECT_TRUE(known || r == 0);
   }
+}
+
+// The result rows are exactly the positions an evaluation writes: each row of a worked set is set
+// to a value no formula gives, and only the result rows come back changed.
+TEST(ResultRows, AreTheRowsTheFormulaWrites) {
+  for (const WorkedSet& set : kWorkedSets) {
+    Array1<Single> v = set.vector();
+    for (int i = 1; i <= v.upper(); ++i) {
+      Array1<Single> marked = v;
+      marked(i) = -12345;
+      Integer flag = 0;
+      residualOf(marked, set.caption, flag);
+      EXPECT_EQ(marked(i) != -12345, isResultRow(set.caption, static_cast<Integer>(i)))
+          << set.caption.toStdString() << " row " << i;
+    }
+    EXPECT_FALSE(isResultRow(set.caption, static_cast<Integer>(v.upper() + 1)));
+  }
+  EXPECT_TRUE(isResultRow(u" Bends ", 5));
+  EXPECT_FALSE(isResultRow(u"bends", 5));
 }
 
 // Each worked set is solved back for its unknown after each input is moved to its worked value

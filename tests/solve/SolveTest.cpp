@@ -66,6 +66,11 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {{"1", "--for", " "}, "--for needs a value" + usage},
       {{"1", "--for", "a", "--for=b"}, "--for is given twice" + usage},
       {{"1", "--verbose"}, "unknown option \"--verbose\"" + usage},
+      {{"1", "--unit", "flow"}, "--unit wants NAME=UNIT, not \"flow\"" + usage},
+      {{"1", "--batch", "-", "d=1"},
+       "entries and --batch do not go together: the batch file's columns hold the entries" + usage},
+      {{"1", "--jobs", "2"}, "--jobs is for --batch" + usage},
+      {{"1", "--batch=-", "--format=text"}, "--batch writes csv or json" + usage},
   };
   for (const auto& [args, wanted] : lines)
     EXPECT_EQ(outcome([&] { return described(parseArguments(args)); }), wanted)
@@ -81,6 +86,9 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {'p', 1, 0, 0, "3", "There is no page \"3\". The pages are: 1 Nothing, 2 Spare."},
       {'v', 0, 1, 0, "FLOW  r", "2"},
       {'v', 1, 1, 0, "r&d", "3"},
+      // The beginning of a later word, when no name begins so: Diff. Head wins over Pipe Dia.
+      {'v', 0, 1, 0, "length", "4"},
+      {'v', 0, 4, 0, "d", "4"},
       {'v', 1, 1, 0, "fl",
        "\"fl\" fits more than one variable of Nothing (Flow, Flow Rate). Its variables are: Flow, "
        "Flow Rate, R&D."},
@@ -173,6 +181,10 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
       {1, "1|flow=0.06 m³/s|pipe d=0.4m|flow=60|--format|csv", kSolved, "",
        "\nPipe Dia.,0.40000,m,0.4,0\nFlow Rate,60.000,l/s,0.06,0\n"},
       {1, "--help", kSolved, "", "Usage: vantrel-solve [--data FILE] PAGE"},
+      // --unit shows a row, the unknown too, in another unit; entries keep their own.
+      {1, "1|--unit|head=ft|--unit=flow=us gpm|flow=60|--format|csv", kSolved, "",
+       "Flow Rate,951.02,US gpm,0.06,0\nC Factor,130.0,,130,0\nPipe Length,1000.0,m,1000,0\nHead "
+       "Loss,8.2837,ft,"},
       {1, "Bends|flow=40|US|gpm|--for=pipe d", kSolved, "",
        "Bends :- Head loss in pipe bends and elbows\n"
        "Pipe Dia.?    43.51 mm\n"

@@ -1,0 +1,145 @@
+#include "solve/BatchCases.h"
+
+#include "numtext/NumberReading.h"
+#include "solve/CsvInput.h"
+#include "solve/Escaping.h"
+#include "solve/Matching.h"
+#include "solve/SolveError.h"
+
+namespace vantrel::solve {
+
+namespace {
+
+// "Flow Rate [l/s]" names Flow Rate in l/s; "Flow Rate" in its default unit.
+void splitHeaderCell(const QString& cell, QString& name, QString& unit) {
+  const QString text = cell.trimmed();
+  const qsizetype open = text.lastIndexOf(u'[');
+  if (open < 0 || !text.endsWith(u']')) {
+    name = text;
+    unit.clear();
+    return;
+  }
+  name = text.left(open).trimmed();
+  unit = text.sliced(open + 1, text.size() - open - 2).trimmed();
+}
+
+// A message's lines joined, for a cell or a JSON string that holds one line of text.
+QString oneLine(const QString& message) {
+  if (message.isEmpty()) return message;
+  QStringList lines = message.split(u'\n', Qt::SkipEmptyParts);
+  for (QString& line : lines)
+    line = line.trimmed();
+  lines.removeAll(QString());
+  return lines.join(u' ');
+}
+
+QString csvLine(const CaseOutcome& outcome, int rowCount) {
+  QString out;
+  out.reserve(16 * rowCount + outcome.message.size() + 8);
+  if (outcome.report) {
+    for (const VariableLine& v : outcome.report->variables) {
+      out += csvField(v.value);
+      out += u',';
+    }
+  } else {
+    out += QString(rowCount, u',');
+  }
+  out += QString::number(outcome.status);
+  out += u',';
+  out += csvField(oneLine(outcome.message));
+  out += u'\n';
+  return out;
+}
+
+QString jsonLine(const CaseOutcome& outcome, std::int64_t line) {
+  const QString added = QStringLiteral("\"line\": %1, \"status\": %2, \"message\": %3}\n")
+                            .arg(line)
+                            .arg(outcome.status)
+                            .arg(jsonString(oneLine(outcome.message)));
+  if (!outcome.report) return u'{' + added;
+  // The one-page object, whatever fields it has, ends in "}\n": the case's fields go before
+  // its closing brace.
+  QString object = formatReport(*outcome.report, Format::Json);
+  object.chop(2);
+  return object + QStringLiteral(", ") + added;
+}
+
+}  // namespace
+
+std::vector<CaseEntry> batchColumns(const datafile::PageTables& t, const CaseSetup& setup,
+                                    const QStringList& header) {
+  std::vector<CaseEntry> columns;
+  for (qsizetype c = 0; c < header.size(); ++c) {
+    QString name;
+    QString unit;
+    splitHeaderCell(header[c], name, unit);
+    const QString where =
+        QStringLiteral("Column %1 of the batch header, \"%2\": ").arg(c + 1).arg(header[c]);
+    if (name.isEmpty()) throw SolveError(kBadUsage, where + QStringLiteral("names no variable."));
+    try {
+      columns.push_back(entryOf(t, setup, name, unit));
+    } catch (const SolveError& error) {
+      throw SolveError(error.status(), where + error.message());
+    }
+    columns.back().position = static_cast<std::size_t>(c + 1);
+  }
+  return columns;
+}
+
+CaseSetup withColumnUnits(CaseSetup setup, const std::vector<CaseEntry>& columns) {
+  std::vector<std::pair<Integer, Integer>> units;
+  for (const CaseEntry& column : columns)
+    units.emplace_back(column.var, column.unit);
+  units.insert(units.end(), setup.shownUnits.begin(), setup.shownUnits.end());
+  setup.shownUnits = std::move(units);
+  return setup;
+}
+
+CaseOutcome solveLine(PageCase& page, const std::vector<CaseEntry>& columns,
+                      const QByteArray& record) {
+  bool closed = true;
+  const QStringList cells = csvCells(record, closed);
+  if (!closed) return {kBadUsage, std::nullopt, QStringLiteral("A quote is not closed.\n")};
+  if (cells.size() > static_cast<qsizetype>(columns.size())) {
+    return {kBadUsage, std::nullopt,
+            QStringLiteral("The line has %1 cells; the header names %2 columns.\n")
+                .arg(cells.size())
+                .arg(columns.size())};
+  }
+  std::vector<CaseEntry> entries;
+  for (qsizetype c = 0; c < cells.size(); ++c) {
+    const QString number = cells[c].trimmed();
+    if (number.isEmpty()) continue;
+    if (numtext::leadingNumberLength(number) != number.size()) {
+      return {kRefused, std::nullopt,
+              QStringLiteral("Column %1: \"%2\" is not a number.\n").arg(c + 1).arg(cells[c])};
+    }
+    entries.push_back(columns[static_cast<std::size_t>(c)]);
+    entries.back().number = number;
+    entries.back().typed = number;
+  }
+  return page.solve(entries);
+}
+
+QString csvHeader(const datafile::PageTables& t, const CaseSetup& setup) {
+  std::vector<Integer> shown;
+  for (Integer i = 1; i <= t.VarCount(setup.page); ++i)
+    shown.push_back(t.VarUnitDefault(setup.page, i));
+  for (const auto& [var, unit] : setup.shownUnits)
+    shown[static_cast<std::size_t>(var - 1)] = unit;
+  QString out;
+  for (Integer i = 1; i <= t.VarCount(setup.page); ++i) {
+    QString cell = variableName(t.VarCaptionRTF(setup.page, i).plainText());
+    const QString unit =
+        printedUnitName(t.UnitName(setup.page, i, shown[static_cast<std::size_t>(i - 1)]));
+    if (!unit.isEmpty()) cell += QStringLiteral(" [%1]").arg(unit);
+    out += csvField(cell) + u',';
+  }
+  return out + QStringLiteral("status,message\n");
+}
+
+QString caseLine(const CaseOutcome& outcome, std::int64_t line, Format format, int rowCount) {
+  return format == Format::Json ? jsonLine(outcome, line) : csvLine(outcome, rowCount);
+}
+
+}  // namespace vantrel::solve

@@ -1,0 +1,14 @@
+#pragma once
+// Text as a CSV cell and as a JSON string.
+
+#include <QString>
+
+namespace vantrel::solve {
+
+// The text as one CSV cell: quoted, with its quotes doubled, when it holds a comma, a quote, a
+// line end or blanks around it; as it is otherwise.
+QString csvField(const QString& text);
+// The text as a JSON string literal, quotes included.
+QString jsonString(const QString& text);
+
+}  // namespace vantrel::solve
