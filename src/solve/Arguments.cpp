@@ -150,14 +150,15 @@ Request parseArguments(const QStringList& args) {
   return r;
 }
 
-// "Usage:" is where help2man finds the synopsis of the manual page it writes from the help text.
+// The synopsis follows the convention help2man reads ("Usage:", then "  or:" lines) when it writes
+// the manual page from the help text.
 QString usageLine() {
   return QStringLiteral(
-      "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME]\n"
-      "                     [--unit NAME=UNIT]... [--format text|csv|json]\n"
-      "       vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME]\n"
-      "                     [--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
-      "       vantrel-solve [--data FILE] --list [PAGE]");
+      "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
+      "[--unit NAME=UNIT]... [--format text|csv|json]\n"
+      "  or:  vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME] "
+      "[--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
+      "  or:  vantrel-solve [--data FILE] --list [PAGE]");
 }
 
 QString helpText() {
@@ -166,29 +167,29 @@ QString helpText() {
 Computes pages of the calculator as its window does: from the page's defaults, each entry is
 committed in turn and the unknown solved for; then every variable is printed.
 
-  PAGE              a tab caption (H.Williams), in any letter case, or a page number
-  NAME=VALUE[ UNIT] enters VALUE into a variable, in the order given. NAME is the variable's
-                    caption in any letter case with blanks ignored; the beginning of it, or of
-                    any of its words, is enough when only one variable fits ("length" finds
-                    Pipe Length). UNIT is one of the variable's units (60 l/s or 60l/s); without
-                    one, the value is in the variable's default unit.
+PAGE is a tab caption (H.Williams), in any letter case, or a page number. NAME=VALUE[ UNIT]
+enters VALUE into a variable, in the order given. NAME is the variable's caption in any letter
+case with blanks ignored; the beginning of it, or of any of its words, is enough when only one
+variable fits ("length" finds Pipe Length). UNIT is one of the variable's units (60 l/s or
+60l/s); without one, the value is in the variable's default unit.
+
+Options:
   --for NAME        the variable to solve for (default: the page's own unknown)
-  --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given
-                    for several variables. Entries are still read in their own unit.
+  --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given for
+                    several variables. Entries are still read in their own unit.
   --format F        text (the default for one page), csv or json; for one page, csv and json
                     add each value in base SI units.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
-                    brackets if it is not the default one ("Flow Rate [l/s]"). Every case starts
-                    from the page's defaults; its cells, numbers in their column's unit, are
-                    committed from left to right and an empty cell keeps its default. --for and
-                    --unit apply to every case.
-                    Output, one line per case in input order: csv (the default: a header, then
-                    every variable's value in the unit it is shown in, then status and message)
-                    or json (the one-page object with "line", "status" and "message" added; a
-                    refused case has only those three). A case refused or unsolved gets its
-                    status 3 or 4, a line that is no case (too many cells, a quote left open)
-                    status 2, and the batch goes on.
+                    brackets if it is not the default one ("Flow Rate [l/s]"). Every case
+                    starts from the page's defaults; its cells, numbers in their column's unit,
+                    are committed from left to right and an empty cell keeps its default.
+                    --for and --unit apply to every case. Output, one line per case in input
+                    order: csv (the default: a header, then every variable's value in the unit
+                    it is shown in, then status and message) or json (the one-page object with
+                    "line", "status" and "message" added; a refused case has only those three).
+                    A case refused or unsolved gets its status 3 or 4, a line that is no case
+                    (too many cells, a quote left open) status 2, and the batch goes on.
   --jobs N          threads that solve a batch (default: one for each core)
   --list [PAGE]     names the pages; with PAGE, every variable of it: its default, accepted
                     range, units, and whether the formula computes it (a result row)
