@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/WindowFixture.h"
 #include "ui/RichTextBox.h"
@@ -24,7 +25,8 @@ struct DeskCase {
   // Steps, by blanks: f<n> focus row n's box; "text" types text; Tab Backtab Return Escape Up
   // Down Space F4 AltDown CtrlA keys; press:<c> a press on control c whose release comes while
   // the message box it raised is up; click:<c>, dclick:<c>; m<n> the pointer over row n's box,
-  // b over the page; No answers the next box No; tick lets the tip timer run under the next box.
+  // b over the page; No answers the next box No; tick lets the tip timer run under the next box;
+  // menu:<c> a right click (the context menu closed with Escape); wheel:<c> the mouse wheel.
   // Controls: v<n> value box, c<n> check box, u<n> unit field, tab<n>, list<n> (item n of the
   // open unit list), a button's caption.
   const char* steps;
@@ -92,6 +94,14 @@ class Desk : public ::testing::TestWithParam<DeskCase> {
       QTest::mouseClick(control(target), Qt::LeftButton, {}, pointIn(target));
     } else if (s.startsWith("dclick:")) {
       QTest::mouseDClick(control(target), Qt::LeftButton, {}, pointIn(target));
+    } else if (s.startsWith("menu:")) {
+      QTest::mouseClick(control(target), Qt::RightButton, {}, pointIn(target));
+    } else if (s.startsWith("wheel:")) {
+      QWidget* w = control(target);
+      const QPoint at = pointIn(target);
+      QWheelEvent wheel(at, w->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(w, &wheel);
     } else if (s[0] == 'm') {
       QTest::mouseMove(run_.txtV(s.mid(1).toInt()), QPoint(3, 3));
     } else if (s == "b") {
@@ -190,6 +200,12 @@ INSTANTIATE_TEST_SUITE_P(
         // A press that raised a message completes as a click once the box is closed.
         DeskCase{"ComputeReturnsToTheBox", R"(f2 "abc" press:Compute)",
                  "focus=v2 sel=v2 v2=50 msgs=1"},
+        DeskCase{"ComputeReturnsToTheLastRow", R"(f8 "1" click:Compute)", "focus=v8 msgs=0"},
+        // A context menu or the wheel over the tab strip is no move between controls.
+        DeskCase{"AContextMenuCommitsNothing", R"(f2 "60" menu:v2)",
+                 "focus=v2 edit=-1 v5=1.8020 msgs=0"},
+        DeskCase{"TheWheelOverTheTabsSwitchesNoPage", R"(f2 "60" wheel:tab2)",
+                 "page=1 edit=-1 msgs=0"},
         DeskCase{"ACheckBoxIsChecked", R"(f2 "abc" press:c1)", "unknown=1 msgs=1"},
         DeskCase{"ATabSwitches", R"(f2 "abc" press:tab3)", "page=3 msgs=1"},
         DeskCase{"ResetResets", R"(f2 "60" Tab f3 "abc" press:Reset)",

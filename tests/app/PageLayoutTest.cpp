@@ -117,11 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
 // the "?", a grey one shows none, and the unknown is the page record's all the same.
 TEST(PageBuild, MarksCheckedRowsAndShowsValuesInTheirUnits) {
   PageText page = pageOf(3, 0);
-  page.system = "#&a =, 0.5, 1, 1# #&b =, 1, 1, 1# #&c =, 1.5, 1, 2# #0,T :- t,Bends,1#";
+  page.system = "#R&&D =, 0.5, 1, 1# #&b =, 1, 1, 1# #&c =, 1.5, 1, 2# #0,T :- t,Bends,1#";
   testing::WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
   ASSERT_TRUE(run.loaded());
   const pages::PageControls& c = run.form().controls;
-  EXPECT_EQ(c.chkV(1)->text(), "&a =?");
+  EXPECT_EQ(c.chkV(1)->text(), "R&&D =?");
+  EXPECT_EQ(c.txtV(1)->accessibleName(), "R&D =");  // "&&" shows, and is spoken, as one "&"
   EXPECT_EQ(c.chkV(2)->text(), "&b =?");
   EXPECT_EQ(c.chkV(3)->text(), "&c =");
   EXPECT_EQ(c.chkV(3)->checkState(), Qt::PartiallyChecked);

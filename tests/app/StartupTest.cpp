@@ -7,8 +7,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 
 #include "app/WindowFixture.h"
 #include "datafile/LoaderFixture.h"
@@ -29,6 +31,7 @@ TEST(Startup, ShowsPageOneOfTheShippedFile) {
   EXPECT_EQ(run.program().AppFolder, QDir::currentPath());
   EXPECT_EQ(run.program().HelpBaseName, "QuorHelp");
   EXPECT_EQ(run.window().statusText(), "Ready");
+  EXPECT_EQ(run.window().TipTimer()->interval(), 1000);
 
   const datafile::PageTables& t = run.form().tables;
   EXPECT_EQ(t.CurPage, 1);
@@ -133,6 +136,24 @@ TEST(WindowPosition, TheCloseBoxStoresItLikeExit) {
   EXPECT_EQ(store.stored.left, 3000);
   EXPECT_EQ(store.stored.top, 1200);
   EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
+}
+
+// The user's settings keep the whole 16-bit range; an entry beyond it or not a number reads as
+// no stored position.
+TEST(WindowPosition, TheSettingsStoreKeepsEverySixteenBitPosition) {
+  ui::QtWindowPositionStore store;
+  for (const ui::WindowPosition p :
+       {ui::WindowPosition{32767, -32768}, ui::WindowPosition{-1, 1}}) {
+    store.write(p);
+    EXPECT_EQ(store.read().left, p.left);
+    EXPECT_EQ(store.read().top, p.top);
+  }
+  QSettings settings("Vantrel", "Vantrel");
+  for (const QVariant& damaged : {QVariant(32768), QVariant("left")}) {
+    settings.setValue("Window/WinLeft", damaged);
+    settings.sync();
+    EXPECT_EQ(store.read().left, 0);
+  }
 }
 
 TEST(WindowPosition, ALeftOfZeroMeansCentredWhateverTheTop) {

@@ -106,6 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         TipCase{"EverySecondValueBoxMoveIsIgnored", "f1 m2 t S2 m3 S2 m3 H"},
         TipCase{"TheMoveAfterAValueBoxMoveIsIgnored", "f1 m2 m7 t S2"},
         TipCase{"AKeyHidesAndRestartsTheWait", "f1 m2 t S2 b k H t H"},
+        TipCase{"TheTicksCountAgainFromATip", "f1 m1 t9 H t S1 k t H"},
         TipCase{"ACommitStopsTheTimerUntilAValueBoxMove", "f1 c H O b O m3 t S3"},
         TipCase{"ATipShownAfterACommitStaysOverBackgroundAndTipBox",
                 "f1 c m3 t S3 b x b x S3 O m2 m2 H"}),
@@ -147,6 +148,7 @@ TEST(Tips, KeepTheirFormattingDropOneLeadingBreakAndAreSizedByTheirLines) {
   holdTheTimer(run);
   TipScript script(run);
   script.run("f6 m1 t S1");
+  EXPECT_EQ(ui::twipsRect(script.box()).size(), QSize(8 * 130, 270));  // one line of 8
   const QTextBlock first = script.box()->document()->firstBlock();
   EXPECT_EQ(first.text(), "Bold tip");
   EXPECT_EQ(first.begin().fragment().charFormat().fontWeight(), QFont::Bold);

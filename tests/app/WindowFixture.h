@@ -93,7 +93,8 @@ inline void pause(int ms) {
 
 // A person at the desktop while real message boxes come up: each box is answered with a key sent
 // to it (Return: OK or Yes; Escape: No), after `whileUp` has run, which does what the person
-// does meanwhile (lets go of the mouse button whose press raised the box, for one).
+// does meanwhile (lets go of the mouse button whose press raised the box, for one). A context
+// menu is closed with Escape.
 class DeskUser : public QObject {
  public:
   DeskUser() {
@@ -106,6 +107,10 @@ class DeskUser : public QObject {
 
  private:
   void answerBox() {
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+      QTest::keyClick(menu, Qt::Key_Escape);  // a context menu: closed without a choice
+      return;
+    }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
     // A person reads the box first: by then the desktop has made it the active window.

@@ -40,6 +40,7 @@ const Case kCases[] = {
     {"DocumentCodePage1253", R"({\rtf1\ansi\ansicpg1253 \'e1\'f3\'f2})", u"ασς"_s},
     {"PcCodePage437", R"({\rtf1\pc \'82\'b0})", u"é░"_s},
     {"UnknownCodePageIs1252", R"({\rtf1\ansi\ansicpg99999 \'e9\'80})", u"é€"_s},
+    {"ShiftJisUserDefinedLeadByte", R"({\rtf1\ansi\ansicpg932 \'fa\'40})", u"\u2170"_s},
     {"Unassigned1252KeepsC1", R"({\rtf1 \'81\'8d\'8f\'90\'9d})",
      u"\u0081\u008D\u008F\u0090\u009D"_s},
     {"Charset0Is1252WhateverAnsicpg",

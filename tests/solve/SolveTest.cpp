@@ -58,6 +58,7 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {{" "}, "the page is empty" + usage},
       {{"flow=60"}, "\"flow=60\" comes before the page" + usage},
       {{"1", "extra"}, "unexpected \"extra\"" + usage},
+      {{"1", "-"}, "unexpected \"-\"" + usage},
       // An option ends an entry: a word after it is no unit.
       {{"1", "flow=60", "--for", "head", "l/s"}, "unexpected \"l/s\"" + usage},
       {{"1", "=5"}, "\"=5\" names no variable before its \"=\"" + usage},
