@@ -1,0 +1,222 @@
+#include "app/WindowScript.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QWheelEvent>
+
+#include "tips/TipBox.h"
+#include "ui/RichTextBox.h"
+#include "ui/Twips.h"
+
+namespace vantrel::testing {
+
+QStringList scriptWords(const QString& script) {
+  QStringList words;
+  static const QRegularExpression word(R"("[^"]*"|\S+)");
+  for (const QRegularExpressionMatch& m : word.globalMatch(script))
+    words << m.captured();
+  return words;
+}
+
+WindowScript::WindowScript(WindowRun& run) : run_(run), user_(run.realMessageBoxes()) {
+  run_.form().tables.TipInterval = 32767;
+  run_.form().TipTimer->setInterval(32767);
+}
+
+void WindowScript::run(const QString& script) {
+  for (const QString& word : scriptWords(script)) {
+    SCOPED_TRACE(word.toStdString());
+    if (word.contains('=') && !word.startsWith('"')) {
+      check(word);
+    } else {
+      step(word);
+      if (word == "away") {
+        run_.settle();
+      } else {
+        run_.settleActive();
+      }
+    }
+  }
+}
+
+QWidget* WindowScript::control(const QString& name) {
+  const pages::PageControls& c = run_.form().controls;
+  QListWidget* list = run_.window().lstUnit();
+  if (name.startsWith("tab")) return run_.window().TabStrip();
+  if (name == "list") return list;
+  if (name.startsWith("list")) return list->viewport();
+  if (name[0] == 'u') return c.lblUnit(name.mid(1).toInt());
+  return run_.named(name);
+}
+
+QPoint WindowScript::pointIn(const QString& name) {
+  const int n = name.mid(name.startsWith("list") ? 4 : 3).toInt();
+  if (name.startsWith("tab") && n > 0) return run_.window().TabStrip()->tabRect(n - 1).center();
+  if (name.startsWith("list") && n > 0) {
+    QListWidget* list = run_.window().lstUnit();
+    return list->visualItemRect(list->item(n - 1)).center();
+  }
+  return control(name)->rect().center();
+}
+
+// Every move lands on a new point, also from one script to the next, so that none is taken for a
+// repeat of the last.
+void WindowScript::moveOver(QWidget* w) {
+  static int point = 0;
+  point = (point + 1) % 4;
+  QTest::mouseMove(w, QPoint(2 + point, 2 + point));
+}
+
+bool WindowScript::key(const QString& word) {
+  static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
+      {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
+      {"Backtab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+      {"Return", {Qt::Key_Return, Qt::NoModifier}},
+      {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
+      {"Up", {Qt::Key_Up, Qt::NoModifier}},
+      {"Down", {Qt::Key_Down, Qt::NoModifier}},
+      {"Left", {Qt::Key_Left, Qt::NoModifier}},
+      {"Right", {Qt::Key_Right, Qt::NoModifier}},
+      {"Space", {Qt::Key_Space, Qt::NoModifier}},
+      {"End", {Qt::Key_End, Qt::NoModifier}},
+      {"F4", {Qt::Key_F4, Qt::NoModifier}},
+      {"AltDown", {Qt::Key_Down, Qt::AltModifier}},
+      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}}};
+  if (!keys.contains(word)) return false;
+  QTest::keyClick(run_.focused(), keys[word].first, keys[word].second);
+  return true;
+}
+
+void WindowScript::step(const QString& word) {
+  const QString target = word.section(':', 1);
+  const int n = word.mid(1).toInt();
+  if (key(word)) return;
+  if (word.startsWith('"')) {
+    QTest::keyClicks(run_.focused(), word.mid(1, word.size() - 2));
+  } else if (word.startsWith("focus:")) {
+    control(target)->setFocus();
+  } else if (word.startsWith("click:")) {
+    QTest::mouseClick(control(target), Qt::LeftButton, {}, pointIn(target));
+  } else if (word.startsWith("dclick:")) {
+    QTest::mouseDClick(control(target), Qt::LeftButton, {}, pointIn(target));
+  } else if (word.startsWith("menu:")) {
+    QTest::mouseClick(control(target), Qt::RightButton, {}, pointIn(target));
+  } else if (word.startsWith("press:")) {
+    QWidget* w = control(target);
+    const QPoint at = pointIn(target);
+    user_.whileUp = [w, at] { QTest::mouseRelease(w, Qt::LeftButton, {}, at); };
+    QTest::mousePress(w, Qt::LeftButton, {}, at);
+    user_.whileUp = nullptr;
+  } else if (word.startsWith("wheel:")) {
+    QWidget* w = control(target);
+    const QPoint at = pointIn(target);
+    QWheelEvent wheel(at, w->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &wheel);
+  } else if (word[0] == 'f') {
+    run_.txtV(n)->setFocus();
+  } else if (word[0] == 'm') {
+    moveOver(run_.txtV(n));
+  } else if (word == "b") {
+    moveOver(run_.window().pageArea());
+  } else if (word == "x") {
+    moveOver(run_.window().rTxtTips()->viewport());
+  } else if (word == "tick") {
+    run_.form().tables.TipInterval = 10;
+    run_.form().TipTimer->setInterval(10);
+    ui::RichTextBox* tip = run_.window().rTxtTips();
+    user_.whileUp = [this, tip] {
+      pause(150);
+      tipUnderBox_ = tipUnderBox_ || tip->isVisible();
+    };
+  } else if (word[0] == 't') {
+    for (int i = 0; i < std::max(1, n); ++i)
+      tips::TipTimer_Timer(run_.form());
+  } else if (word == "No") {
+    user_.answer = Qt::Key_Escape;
+  } else if (word == "away") {
+    static QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+  } else if (word == "back") {
+    run_.activate();
+  } else if (word == "snap") {
+    snapshot_ = shown();
+  } else {
+    ADD_FAILURE() << "unknown step " << word.toStdString();
+  }
+}
+
+// Every row's caption, value text, unit text and read-only state.
+QStringList WindowScript::shown() {
+  QStringList rows;
+  const pages::PageControls& c = run_.form().controls;
+  for (int i = 1; i <= c.rowCount(); ++i) {
+    rows << c.chkV(i)->text() + "|" + c.txtV(i)->text() + "|" + c.lblUnit(i)->text() +
+                (c.txtV(i)->isReadOnly() ? "|ro" : "");
+  }
+  return rows;
+}
+
+void WindowScript::check(const QString& word) {
+  const QString what = word.section('=', 0, 0).remove(QRegularExpression("\\d+$"));
+  const QString want = word.section('=', 1);
+  const int n = word.section('=', 0, 0).mid(what.size()).toInt();
+  const bool yes = want == "1";
+  pages::PageDataForm& f = run_.form();
+  const datafile::PageTables& t = f.tables;
+  const pages::PageControls& c = f.controls;
+  QWidget* focused = run_.focused();
+  if (what == "v") {
+    EXPECT_EQ(c.txtV(n)->text(), want);
+  } else if (what == "s") {
+    EXPECT_FLOAT_EQ(t.CurValue(n), want.toFloat());
+  } else if (what == "ask") {
+    EXPECT_EQ(c.chkV(n)->text().endsWith('?'), yes);
+  } else if (what == "ro") {
+    EXPECT_EQ(c.txtV(n)->isReadOnly(), yes);
+  } else if (what == "unit") {
+    EXPECT_EQ(t.VarUnit(t.CurPage, n), want.toInt());
+  } else if (what == "focus") {
+    EXPECT_EQ(focused, control(want)) << (focused ? focused->accessibleName().toStdString() : "");
+  } else if (what == "sel") {
+    auto* box = qobject_cast<QLineEdit*>(control(want));
+    EXPECT_EQ(box->selectedText(), box->text());
+  } else if (what == "row") {
+    EXPECT_EQ(f.CurFocusRow, want.toInt());
+  } else if (what == "page") {
+    EXPECT_EQ(t.CurPage, want.toInt());
+  } else if (what == "hl") {
+    EXPECT_EQ(run_.window().TabStrip()->currentIndex() + 1, want.toInt());
+  } else if (what == "unknown") {
+    EXPECT_EQ(run_.program().CurUnknown, want.toInt());
+  } else if (what == "list") {
+    EXPECT_EQ(run_.window().lstUnit()->isVisible(), yes);
+  } else if (what == "tip") {
+    ui::RichTextBox* tip = run_.window().rTxtTips();
+    EXPECT_EQ(tip->isVisible() || tipUnderBox_, want != "0");
+    if (want != "0") {
+      const QRect value = ui::twipsRect(run_.txtV(want.toInt()));
+      EXPECT_EQ(ui::twipsRect(tip).top(), value.top() + value.height());
+    }
+  } else if (what == "timer") {
+    EXPECT_EQ(f.TipTimer->isActive(), yes);
+  } else if (what == "msgs") {
+    EXPECT_EQ(run_.dialogs().messages.size(), want.toUInt());
+  } else if (what == "help") {
+    EXPECT_EQ(run_.opener().asked.size(), want.toInt());
+  } else if (what == "end") {
+    EXPECT_EQ(run_.programEnd().statuses.size(), want.toUInt());
+  } else if (what == "edit") {
+    EXPECT_EQ(f.EditFlag, want.toInt());
+  } else if (what == "same") {
+    EXPECT_EQ(shown() == snapshot_, yes) << shown().join(" / ").toStdString();
+  } else if (what == "status") {
+    EXPECT_EQ(run_.window().statusText(), want);
+  } else {
+    ADD_FAILURE() << "unknown check " << word.toStdString();
+  }
+}
+
+}  // namespace vantrel::testing

@@ -1,0 +1,62 @@
+#pragma once
+// Drives a window run as its user would, from a script of blank-separated words, and checks
+// what the window shows and holds wherever the script says so. Message boxes come up as real
+// boxes and are answered with a key, as a person would.
+//
+// Steps:
+//   f<n>            row n's value box takes the focus     focus:<c>   control c takes it
+//   "text"          typed (no blanks inside)              Tab Backtab Return Escape Up Down
+//                                                         Space End F4 AltDown CtrlA: keys
+//   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
+//   press:<c>       a press whose release comes while the message box it raised is up
+//   wheel:<c>       the mouse wheel turned over c
+//   m<n> b x        the pointer over row n's value box, the page background, the tip box
+//   t<k>            k ticks of the tip timer (t alone: one)
+//   tick            the tip timer runs for real under the next message box
+//   No              the next message box is answered No
+//   away back       another window takes the activation; the window gets it back
+//   snap            remembers what every row shows, for same=
+// Checks (words with "="):
+//   v<n>=text  s<n>=value stored (base unit)  ask<n>=0|1 (caption ends in "?")  ro<n>=0|1
+//   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  row=n (CurFocusRow)  page=n
+//   hl=n (highlighted tab)  unknown=n  list=0|1  tip=n (row n's tip below it; 0: none up)
+//   timer=0|1  msgs=n  help=n (documents asked for)  end=n  edit=n  same=0|1  status=text
+// Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) and button captions.
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include "app/WindowFixture.h"
+
+namespace vantrel::testing {
+
+class WindowScript {
+ public:
+  // Starts real message boxes on run and holds the tip timer (only t steps tick it).
+  explicit WindowScript(WindowRun& run);
+
+  void run(const QString& script);
+
+  // What the run showed under a message box (a tip, with the tick step).
+  bool tipUnderBox() const { return tipUnderBox_; }
+
+ private:
+  void step(const QString& word);
+  bool key(const QString& word);
+  void check(const QString& word);
+  QWidget* control(const QString& name);
+  QPoint pointIn(const QString& name);
+  void moveOver(QWidget* w);
+  QStringList shown();
+
+  WindowRun& run_;
+  DeskUser& user_;
+  bool tipUnderBox_ = false;
+  QStringList snapshot_;
+};
+
+// Each word of a script, quoted text kept whole.
+QStringList scriptWords(const QString& script);
+
+}  // namespace vantrel::testing

@@ -1,0 +1,112 @@
+// The shipped file's window as its users meet it, one scenario a row (see WindowScript.h for the
+// words). The rows also run on a real X server with a window manager (CTest's Desktop.Xcb), where
+// a message box takes the activation away and gives it back only some time after it has gone.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+
+#include "app/WindowScript.h"
+
+namespace vantrel::app {
+namespace {
+
+using testing::WindowRun;
+
+struct Scene {
+  const char* name;
+  const char* script;
+};
+
+void PrintTo(const Scene& s, std::ostream* out) {
+  *out << s.name;
+}
+
+class Scenes : public ::testing::TestWithParam<Scene> {};
+
+TEST_P(Scenes, OnTheShippedFile) {
+  WindowRun run;
+  ASSERT_TRUE(run.activate());
+  testing::WindowScript(run).run(GetParam().script);
+  // Whatever happened: no control stays drawn pressed, and the focus never rests in the box of
+  // the unknown.
+  for (QAbstractButton* b : run.window().findChildren<QAbstractButton*>())
+    EXPECT_FALSE(b->isDown()) << b->text().toStdString();
+  const Integer u = run.program().CurUnknown;
+  if (u >= 1 && u <= run.form().controls.rowCount()) {
+    EXPECT_NE(run.focused(), run.txtV(u));
+  }
+}
+
+// Page 1 is Hazen-Williams: Pipe Dia. 300 mm, Flow Rate 50 l/s, C 130, Length 1000 m, Head Loss
+// (the unknown, row 5) 1.8020 m; 60 l/s gives 2.5249 m (the solver's last iterate plus its step).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
+    // Committing: Enter keeps the box, Tab moves on, Compute returns; leaving again, or leaving the
+    // window, commits nothing.
+    Scene{"EnterCommits", R"(f2 "60" Return v5=2.5249 v2=60.000 v8=0.849 status=Ready focus=v2 sel=v2 edit=0 msgs=0)"},
+    Scene{"TabCommits", R"(f2 "60" Tab v5=2.5249 focus=v3 edit=0)"},
+    Scene{"ComputeCommits", R"(f2 "60" click:Compute v5=2.5249 focus=v2 sel=v2 f3 click:Compute focus=v3 msgs=0)"},
+    Scene{"ComputeOnTheLastRow", R"(f8 "1" click:Compute focus=v8 msgs=0)"},
+    Scene{"LeavingTheWindow", R"(f2 "60" away v5=1.8020 edit=-1 back focus=v2 v2=60 Tab v5=2.5249)"},
+    Scene{"AContextMenu", R"(f2 "60" menu:v2 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
+    // The unknown: a tick moves the check, the "?" and the read-only box; its own box stays.
+    Scene{"TickingPipeDia", R"(click:c1 unknown=1 ask1=1 ro1=1 ask5=0 ro5=0 click:c1 ask1=1 f5 "5" Tab v1=243.24 v5=5.0000)"},
+    // The focus passes the unknown's box on in the direction it came from.
+    Scene{"ByTab", "f4 Tab focus=v6 row=6 Backtab focus=v4 row=4"},
+    Scene{"ByClick", "f2 click:v5 focus=v6 row=6 f7 click:v5 focus=v4 row=4"},
+    Scene{"LastRowWrapsToTheChecks", "click:c8 f7 Tab focus=c1 row=8"},
+    Scene{"FirstRowWrapsToTheTabs", "click:c1 f2 Backtab focus=tabs row=1 Tab focus=v2 row=2"},
+    Scene{"BackToTheLastRowJustLeft", "click:c8 f8 click:v8 focus=v7 row=7"},
+    // Up and Down walk the keyboard order as Shift+Tab and Tab do, wherever the focus is.
+    Scene{"ArrowsInTheBoxes", "f1 Down focus=v2 row=2 f3 Up focus=v2 f8 Down focus=c1 row=8"},
+    Scene{"ArrowsElsewhere", "focus:c2 Down focus=c3 row=0 focus:Compute Up focus=Reset"},
+    // A message box that comes up while the focus moves: the box the focus arrives at takes
+    // over when the window is active again, with its own value.
+    Scene{"RefusedThenRefused", R"(f1 "20000" Tab CtrlA "abc" Tab v1=300 v2=50 s2=0.05 focus=v3 msgs=2)"},
+    Scene{"AbandonedSolve", R"(f2 "abc" Backtab No "1e-30" Tab v1=300.0 s1=0.3 v5=1.8020 focus=v2 msgs=2)"},
+    Scene{"RefusedBeforeTheUnknown", R"(f4 "abc" Tab v4=1000 focus=v6 sel=v6 msgs=1)"},
+    Scene{"RefusedBeforeATabClick", R"(f2 "abc" click:tab2 "abc" Tab page=2 v1=300 focus=v2 msgs=2)"},
+    // A press whose focus change raised a message completes as a click once the box is closed.
+    Scene{"PressOnCompute", R"(f2 "abc" press:Compute focus=v2 sel=v2 v2=50 msgs=1)"},
+    Scene{"PressOnACheckBox", R"(f2 "abc" press:c1 unknown=1 msgs=1)"},
+    Scene{"PressOnATab", R"(f2 "abc" press:tab3 page=3 msgs=1)"},
+    Scene{"PressOnReset", R"(f2 "60" Tab f3 "abc" press:Reset s2=0.05 v5=1.8020 focus=v1 msgs=1)"},
+    Scene{"PressOnHelp", R"(f2 "abc" press:Help help=2 msgs=3)"},
+    Scene{"PressOnExit", R"(f2 "abc" press:Exit end=1 msgs=1)"},
+    // Pages: each comes back as it was left; the tab on show and the wheel change nothing; Up
+    // and Down on the strip cycle through the pages and leave the highlight where it was.
+    Scene{"APageComesBack", R"(f2 "60" Tab click:c8 click:u1 click:list3 f3 snap click:tab2 page=2 focus=v1 sel=v1 click:tab1 same=1 unknown=8 focus=v3)"},
+    Scene{"TheTabOnShow", R"(f2 "60" click:tab1 page=1 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
+    Scene{"TheWheelOverTheTabs", R"(f2 "60" wheel:tab2 page=1 edit=-1 msgs=0)"},
+    Scene{"ArrowsOnTheTabs", "focus:tabs Up page=9 hl=1 focus:tabs Down page=1 focus:tabs Down page=2 hl=1 focus=v1 focus:tabs Right page=2 focus=v1 click:tab1 page=1"},
+    Scene{"ResetKeepsOtherPages", R"(snap click:tab2 f1 "200" Tab click:tab1 click:c8 click:u1 click:list3 same=0 click:Reset same=1 unknown=5 focus=v1 click:tab2 v1=200.0)"},
+    // The unit list: the current unit highlighted, a choice shows the same value in the new unit,
+    // and closing the list gives the focus back to the box last left, never to the tab strip.
+    Scene{"AChoice", R"(f2 "60" Tab click:u1 list=1 focus=list click:list4 list=0 v1=11.811 unit1=4 s1=0.3 edit=0 focus=v3 Down focus=v4 page=1)"},
+    Scene{"EscapeClosesTheList", "f2 click:u1 Escape list=0 unit1=2 focus=v2 Down focus=v3 page=1"},
+    Scene{"APointerMoveClosesTheList", "f2 click:u1 b list=0 unit1=2 focus=v2"},
+    Scene{"TheLossOfTheFocusClosesTheList", "click:u1 f2 list=0 unit1=2"},
+    Scene{"ADoubleClickLeavesTheUnit", "f2 dclick:u1 unit1=2"},
+    Scene{"AChoiceForTheUnknownCommitsNothing", "click:c1 click:u1 click:list5 unit1=5 v1=0.9843 s1=0.3 focus=v2 msgs=0"},
+    Scene{"TheNoUnitItem", "click:u3 click:list1 v3=130.0 edit=0"},
+    Scene{"ListFromTheKeyboard", "f1 AltDown Down Down list=1 unit1=2 focus=list Return list=0 unit1=4 v1=11.811 focus=v1 sel=v1"},
+    Scene{"ListByF4AndSpace", "f1 F4 Up Space list=0 unit1=1 v1=0.30000 focus=v1 f1 AltDown Down Escape list=0 unit1=1 focus=v1 sel=v1"},
+    // Tips: another row's after one rest, the edited row's only after ten ticks; moves and keys
+    // hide them by their rules; none under a message box and none from a page that is gone.
+    Scene{"AnotherRowsTip", "f1 m2 t tip=2"},
+    Scene{"TheEditedRowsTip", "f1 b t9 tip=0 t tip=1 End t tip=0"},
+    Scene{"TheOwnBoxIsNoOtherRow", "f1 m1 t9 tip=0 t tip=1"},
+    Scene{"TicksWhileATipIsUpCount", "f1 m2 t tip=2 t9 m7 m7 m1 t tip=1"},
+    Scene{"TheMoveAfterATip", "f1 m2 t tip=2 b tip=2 b tip=0"},
+    Scene{"EverySecondValueBoxMove", "f1 m2 t tip=2 m3 tip=2 m3 tip=0"},
+    Scene{"TheMoveAfterAValueBoxMove", "f1 m2 m7 t tip=2"},
+    Scene{"AKeyHidesTheTip", "f1 m2 t tip=2 b End tip=0 t tip=0"},
+    Scene{"ACommitStopsTheTimer", R"(f1 "1" focus:tabs tip=0 timer=0 b timer=0 m3 t tip=3 b x b x tip=3 timer=0 m2 m2 tip=0)"},
+    Scene{"NoTipUnderAMessage", R"(f2 "abc" m3 tick Tab tip=0 msgs=1)"},
+    Scene{"NoTipFromAPageGone", "f1 m3 t tip=3 click:tab2 page=2 tip=0"}),
+    [](const ::testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace vantrel::app
