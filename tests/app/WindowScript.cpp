@@ -136,9 +136,9 @@ void WindowScript::step(const QString& word) {
   } else if (word == "No") {
     user_.answer = Qt::Key_Escape;
   } else if (word == "away") {
-    static QWidget other;
-    other.show();
-    QApplication::setActiveWindow(&other);
+    other_ = std::make_unique<QWidget>();
+    other_->show();
+    QApplication::setActiveWindow(other_.get());
   } else if (word == "back") {
     run_.activate();
   } else if (word == "snap") {

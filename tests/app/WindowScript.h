@@ -26,6 +26,8 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
+#include <memory>
 
 #include "app/WindowFixture.h"
 
@@ -54,6 +56,7 @@ class WindowScript {
   DeskUser& user_;
   bool tipUnderBox_ = false;
   QStringList snapshot_;
+  std::unique_ptr<QWidget> other_;  // the other window of "away"
 };
 
 // Each word of a script, quoted text kept whole.
