@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/FormulaLayout.h"
 #include "calc/SingleValue.h"
 
 namespace vantrel::calc {
@@ -23,62 +24,6 @@ constexpr Single kFullPipeAngle = 3.1416f;
 const double kHalfPi = 2.0 * std::atan(1.0);
 
 thread_local std::uint64_t evaluationCount = 0;
-
-enum class Formula {
-  HazenWilliams,
-  ColebrookWhite,
-  Manning,
-  Orifice,
-  Fitting,
-  Expansion,
-  Contraction,
-  None
-};
-
-// A data file written "..., Bends, 2" gives the caption " Bends": blanks around a caption are
-// layout of the record, not part of the name. Other white space is.
-QStringView withoutBlanks(QStringView text) {
-  while (!text.isEmpty() && text.front() == u' ')
-    text = text.sliced(1);
-  while (!text.isEmpty() && text.back() == u' ')
-    text.chop(1);
-  return text;
-}
-
-Formula formulaOf(QStringView caption) {
-  static const QString kHazen = QStringLiteral("H.Williams");
-  static const QString kColebrook = QStringLiteral("C.White");
-  static const QString kManning = QStringLiteral("Manning");
-  static const QString kOrifice = QStringLiteral("Orifice");
-  static const QString kBends = QStringLiteral("Bends");
-  static const QString kValves = QStringLiteral("Valves");
-  static const QString kInOut = QStringLiteral("In/Out");
-  static const QString kExpansion = QStringLiteral("Expansion");
-  static const QString kContraction = QStringLiteral("Contraction");
-  if (caption == kHazen) return Formula::HazenWilliams;
-  if (caption == kColebrook) return Formula::ColebrookWhite;
-  if (caption == kManning) return Formula::Manning;
-  if (caption == kOrifice) return Formula::Orifice;
-  if (caption == kBends || caption == kValves || caption == kInOut) return Formula::Fitting;
-  if (caption == kExpansion) return Formula::Expansion;
-  if (caption == kContraction) return Formula::Contraction;
-  return Formula::None;
-}
-
-// Positions of the value vector that a formula reads or writes.
-int positionsOf(Formula formula) {
-  switch (formula) {
-    case Formula::ColebrookWhite:
-    case Formula::Manning:
-      return 9;
-    case Formula::Fitting:
-      return 5;
-    case Formula::None:
-      return 0;
-    default:
-      return 8;
-  }
-}
 
 // One evaluation: the checked arithmetic plus the vector it reads and writes. A failed store
 // writes nothing, and every store after a failure is refused, so the vector keeps exactly the
@@ -201,9 +146,9 @@ Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& 
                        CalcUi& ui) {
   ++evaluationCount;
   errFlag = 0;
-  const Formula kind = formulaOf(withoutBlanks(formula));
+  const Formula kind = formulaOf(formula);
   // A page with too few variables for its formula is refused before anything is written.
-  if (values.upper() < positionsOf(kind)) throw IndexError();
+  if (values.upper() < static_cast<int>(positionsOf(kind).size())) throw IndexError();
   Evaluation e(values);
   Single r = 0;
   bool ok = true;
