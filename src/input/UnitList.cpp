@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "pages/ChecksRefresh.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/Dialogs.h"
@@ -54,6 +55,7 @@ void lstUnit_Click(pages::PageDataForm& form) {
   form.lstUnit->hide();
   form.controls.txtV(v)->setText(session.valueText(v));
   form.controls.lblUnit(v)->setText(session.unitName(v));
+  pages::RefreshChecks(form);
   form.UnitListBusy = pages::kTrue;
   const Integer back =
       form.ActiveVar >= 1 && form.ActiveVar <= form.controls.rowCount() ? form.ActiveVar : v;
