@@ -50,8 +50,8 @@ Said unknownIsComputed(const PageFacts& f) {
   const Integer u = f.session().unknown();
   if (!f.written(u)) return {};
   return QStringLiteral(
-             "%1 is computed from the other rows and cannot be solved for: tick "
-             "another row as the unknown.")
+             "%1 is computed from the other rows and cannot be solved for: choose "
+             "another row to solve for.")
       .arg(f.rowName(u));
 }
 

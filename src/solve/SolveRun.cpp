@@ -116,7 +116,8 @@ void loadDataFile(const QString& path, datafile::PageTables& tables) {
 
 RunResult solvePage(datafile::PageTables& t, const Request& r) {
   Integer unknown = 0;
-  calc::PageSession session(t, unknown);
+  calc::EntryRecord lastEntry;
+  calc::PageSession session(t, unknown, &lastEntry);
   session.enterPage(findPage(t, r.page));
   if (!r.unknown.isEmpty()) session.chooseUnknown(findVariable(t, session.page(), r.unknown));
   const std::vector<Entry> entries = resolveEntries(t, session, r);
@@ -141,14 +142,17 @@ RunResult solvePage(datafile::PageTables& t, const Request& r) {
     // The solve was abandoned: the values are back as before the entry. The row stays in the
     // unit the entry was given in, as the window's row stays in the unit chosen for it.
     if (!ui.question.isEmpty()) {
+      const PageReport report = reportOf(session);
       result.status = kNoSolution;
-      result.out = formatReport(reportOf(session), r.format);
-      result.err = ui.criticals + budgetMessage(ui.question, n + 1, e, session);
+      result.out = formatReport(report, r.format);
+      result.err = ui.criticals + budgetMessage(ui.question, n + 1, e, session) +
+                   reportNotes(report, r.format);
       return result;
     }
   }
-  result.out = formatReport(reportOf(session), r.format);
-  result.err = ui.criticals;
+  const PageReport report = reportOf(session);
+  result.out = formatReport(report, r.format);
+  result.err = ui.criticals + reportNotes(report, r.format);
   return result;
 }
 

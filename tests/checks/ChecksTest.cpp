@@ -159,8 +159,8 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
       {{kContraction, {{1, 0.1f}, {2, 0.2f}}},
        {"! Not a contraction: D2 (200.0 mm) is not smaller than D1 (100.0 mm)."}},
       {{kBends, {}, 5},
-       {"! Velocity is computed from the other rows and cannot be solved for: tick another row "
-        "as the unknown."}},
+       {"! Velocity is computed from the other rows and cannot be solved for: choose another "
+        "row to solve for."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.state.page);
@@ -235,7 +235,7 @@ TEST(Summary, GivesTheReynoldsNumberAndTheFirstFindingAndCountsTheRest) {
   EXPECT_TRUE(loud.hasWarning());
   EXPECT_EQ(summaryLine(loud),
             "Re 1040 laminar \u00b7 Warning: Velocity is computed from the other rows and cannot "
-            "be solved for: tick another row as the unknown. (+2 more)");
+            "be solved for: choose another row to solve for. (+2 more)");
   EXPECT_EQ(fullText(loud).split('\n').size(), 4);
   EXPECT_TRUE(fullText(loud).split('\n')[2].startsWith("Warning: Laminar flow"));
 }
