@@ -234,7 +234,7 @@ TEST(Summary, GivesTheReynoldsNumberAndTheFirstFindingAndCountsTheRest) {
   ASSERT_EQ(loud.findings.size(), 3);
   EXPECT_TRUE(loud.hasWarning());
   EXPECT_EQ(summaryLine(loud),
-            "Re 1040 laminar \u00b7 Warning: Velocity is computed from the other rows and cannot "
+            "Re 1040 laminar \u00b7 Warning: Velocity U is computed from the other rows and cannot "
             "be solved for: choose another row to solve for. (+2 more)");
   EXPECT_EQ(fullText(loud).split('\n').size(), 4);
   EXPECT_TRUE(fullText(loud).split('\n')[2].startsWith("Warning: Laminar flow"));
