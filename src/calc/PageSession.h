@@ -78,6 +78,8 @@ class PageSession {
   // A value of row var's quantity (base unit) as its value box would show it in the row's unit;
   // empty when it cannot be held as a Single there.
   QString textInUnit(Integer var, double base) const;
+  // The factor of the unit row var is shown in (value in the unit = factor x base value).
+  Single factor(Integer var) const;
 
   // Commits `text`, typed into row `index`'s box. `prevValue` is the row's value when its box
   // took the focus, the start of the solve; it follows the solver. An accepted entry is stored
@@ -86,7 +88,6 @@ class PageSession {
   CommitResult commit(Integer index, const QString& text, Single& prevValue, CalcUi& ui);
 
  private:
-  Single factor(Integer var) const;
   CommitResult refuse(const QString& message, Single factor, Single prevValue) const;
   bool everyRowShowable() const;
 

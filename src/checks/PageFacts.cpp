@@ -1,8 +1,7 @@
 #include "checks/PageFacts.h"
 
+#include <algorithm>
 #include <cmath>
-
-#include "numtext/NumberFormat.h"
 
 namespace vantrel::checks {
 
@@ -70,7 +69,11 @@ QString PageFacts::shownAs(Quantity quantity, double base) const {
   const Integer r = row(quantity);
   const QString unit = session_.unitName(r).trimmed();
   QString text = session_.textInUnit(r, base).trimmed();
-  if (text.isEmpty()) text = numtext::generalForm(static_cast<Single>(base)).trimmed();
+  // A figure that the row's format rounds to nothing, or that the unit cannot hold, is given to
+  // three digits instead: "0.0000 m" would tell nothing.
+  const bool saysNothing =
+      std::none_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+  if (saysNothing && base != 0) text = QString::number(session_.factor(r) * base, 'g', 3);
   return unit.isEmpty() ? text : text + u' ' + unit;
 }
 

@@ -123,6 +123,10 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
       {{kColebrook, {{1, 0.008f}, {4, 1e-6f}, {5, 100}, {9, 0.132f}}},
        {"! Laminar flow: Colebrook-White does not apply. The laminar law (f = 64/Re) gives a "
         "head loss of 0.6724 m for this flow."}},
+      // A figure the row's format would show as 0.0000 m gets three digits of its own.
+      {{kColebrook, {{1, 0.008f}, {4, 1e-6f}, {5, 1}, {9, 0.0001f}}},
+       {"! Laminar flow: Colebrook-White does not apply. The laminar law (f = 64/Re) gives a "
+        "head loss of 5.09e-06 m for this flow."}},
       {{kColebrook, {{1, 0.008f}, {3, 0.00048f}, {4, 1e-6f}, {9, 0.375f}}},
        {"! Transitional flow (Re 2000 to 4000): the friction factor, and so the result, is "
         "uncertain.",
