@@ -31,6 +31,15 @@ void styleAsLabel(QLineEdit* field) {
   field->setPalette(palette);
 }
 
+// A unit name wider than its field ("kPa water") shows its start. A line edit puts its cursor
+// after the text it is given, even the text it has, and scrolls to keep it in view; the field
+// is never typed into, so its cursor stays at the start.
+void showNameStart(QLineEdit* field) {
+  QObject::connect(field, &QLineEdit::cursorPositionChanged, field, [field](int, int now) {
+    if (now != 0) field->setCursorPosition(0);
+  });
+}
+
 // A copy takes the template's size, left edge, font, colours and tooltip, and starts hidden.
 template <typename Control>
 Control* copyOf(const Control* source, QWidget* area) {
@@ -67,6 +76,7 @@ PageControls::PageControls(QWidget* area) : area_(area) {
   ui::setTwipsRect(first.txtV, QRect(1800, 480, 1095, 330));
   first.lblUnit = new QLineEdit(QStringLiteral("mm"), area);
   styleAsLabel(first.lblUnit);
+  showNameStart(first.lblUnit);
   ui::setTwipsRect(first.lblUnit, QRect(3000, 600, 615, 285));
   for (QWidget* control : {static_cast<QWidget*>(first.chkV), static_cast<QWidget*>(first.txtV),
                            static_cast<QWidget*>(first.lblUnit)}) {
@@ -94,6 +104,7 @@ void PageControls::createRow(int i) {
   copy.chkV = copyOf(first.chkV, area_);
   copy.txtV = copyOf(first.txtV, area_);
   copy.lblUnit = copyOf(first.lblUnit, area_);
+  showNameStart(copy.lblUnit);
   copy.txtV->setText(first.txtV->text());
   copy.lblUnit->setText(first.lblUnit->text());
   copy.lblUnit->setReadOnly(true);

@@ -71,6 +71,8 @@ TEST(ChecksPanel, FollowsEveryChangeOfThePageAndIsReadAsChecks) {
   WindowRun::settle();
   EXPECT_TRUE(panel->toolTip().contains(" kPa water for this flow."))
       << panel->toolTip().toStdString();
+  // A unit name wider than its field shows its start.
+  EXPECT_EQ(run.form().controls.lblUnit(kHeadLoss)->cursorPosition(), 0);
 
   click(run.form().controls.chkV(kVelocity));
   EXPECT_TRUE(line().contains("Warning: Velocity U is computed")) << line().toStdString();
