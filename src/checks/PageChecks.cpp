@@ -1,6 +1,6 @@
 #include "checks/PageChecks.h"
 
-#include <QStringList>
+#include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
 
@@ -41,16 +41,26 @@ QString regimeName(Regime regime) {
 }
 
 QString reynoldsFigure(double reynolds) {
-  // Whole numbers are cut, not rounded, so that 3999.7 does not read 4000 beside "transitional".
-  if (reynolds < 10000) return QString::number(std::floor(reynolds), 'f', 0);
-  const int exponent = static_cast<int>(std::floor(std::log10(reynolds)));
-  double mantissa = std::round(reynolds / std::pow(10.0, exponent) * 10) / 10;
-  int shown = exponent;
-  if (mantissa >= 10) {
-    mantissa /= 10;
-    ++shown;
+  // Written digit by digit: number formatting through a library would be most of what a refresh
+  // of the checks costs.
+  if (reynolds < 10000) {
+    // Cut, not rounded, so that 3999.7 does not read 4000 beside "transitional".
+    return QString::number(static_cast<int>(reynolds));
   }
-  return QStringLiteral("%1e%2").arg(QString::number(mantissa, 'f', 1)).arg(shown);
+  int exponent = 1;
+  double mantissa = reynolds;  // brought below 100: two figures, the first before the point
+  while (mantissa >= 100) {
+    mantissa /= 10;
+    ++exponent;
+  }
+  int figures = static_cast<int>(std::lround(mantissa));  // 21 for 2.1e5
+  if (figures == 100) {
+    figures = 10;
+    ++exponent;
+  }
+  const char16_t text[] = {char16_t(u'0' + figures / 10), u'.', char16_t(u'0' + figures % 10),
+                           u'e'};
+  return QString(reinterpret_cast<const QChar*>(text), 4) % QString::number(exponent);
 }
 
 PageChecks checkPage(const calc::PageSession& session) {
@@ -67,36 +77,32 @@ PageChecks checkPage(const calc::PageSession& session) {
 
 QString reynoldsLine(const PageChecks& checks) {
   if (!checks.reynolds || !checks.regime) return {};
-  QString line =
-      QStringLiteral("Re %1 %2").arg(reynoldsFigure(*checks.reynolds), regimeName(*checks.regime));
-  if (!checks.fluid.isEmpty()) line += QStringLiteral(" (%1)").arg(checks.fluid);
+  QString line = u"Re " % reynoldsFigure(*checks.reynolds) % u' ' % regimeName(*checks.regime);
+  if (!checks.fluid.isEmpty()) line += u" (" % checks.fluid % u')';
   return line;
 }
 
 QString findingLine(const Finding& finding) {
-  return (finding.level == Level::Warning ? QStringLiteral("Warning: ")
-                                          : QStringLiteral("Note: ")) +
-         finding.text;
+  return (finding.level == Level::Warning ? u"Warning: " : u"Note: ") % finding.text;
 }
 
 QString summaryLine(const PageChecks& checks) {
-  QStringList parts;
-  if (const QString re = reynoldsLine(checks); !re.isEmpty()) parts << re;
-  if (!checks.findings.empty()) {
-    QString first = findingLine(checks.findings.front());
-    if (checks.findings.size() > 1)
-      first += QStringLiteral(" (+%1 more)").arg(checks.findings.size() - 1);
-    parts << first;
-  }
-  return parts.join(QStringLiteral(" \u00b7 "));
+  QString line = reynoldsLine(checks);
+  if (checks.findings.empty()) return line;
+  if (!line.isEmpty()) line += u" \u00b7 ";
+  line += findingLine(checks.findings.front());
+  if (checks.findings.size() > 1)
+    line += u" (+" % QString::number(checks.findings.size() - 1) % u" more)";
+  return line;
 }
 
 QString fullText(const PageChecks& checks) {
-  QStringList lines;
-  if (const QString re = reynoldsLine(checks); !re.isEmpty()) lines << re;
-  for (const Finding& f : checks.findings)
-    lines << findingLine(f);
-  return lines.join(u'\n');
+  QString text = reynoldsLine(checks);
+  for (const Finding& f : checks.findings) {
+    if (!text.isEmpty()) text += u'\n';
+    text += findingLine(f);
+  }
+  return text;
 }
 
 }  // namespace vantrel::checks
