@@ -151,6 +151,8 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
       {{kOrifice, {{1, 1.01f}, {2, 0.76f}}},
        {"! Outside ISO 5167-2: the pipe (1010.0 mm) is not within 50 to 1000 mm.",
         "! Outside ISO 5167-2: \u03b2 = 0.7600 is not within 0.1 to 0.75."}},
+      {{kOrifice, {{1, 0.5f}, {2, 0.099f}}},
+       {"! Outside ISO 5167-2: \u03b2 = 0.0990 is not within 0.1 to 0.75."}},
       {{kOrifice, {{1, 0.05f}, {2, 0.25f}}}, {}},
       {{kExpansion, {{1, 0.1f}, {2, 0.2f}, {4, 0.5f}}},
        {"- Borda-Carnot for these diameters: K = (1 \u2212 A1/A2)\u00b2 = 0.5625; the page uses "
@@ -206,6 +208,8 @@ TEST(Findings, TheLastEntryIsToldUntilThePageIsShownAgain) {
       {kBends, 3, "1,5", "read \"1,5\" as 1"},
       {kHazen, 1, "80 mm", ""},
       {kHazen, 2, "60", ""},
+      // The velocity the formula gives anyway replaces nothing.
+      {kHazen, 8, "0.7072635", ""},
       {kHazen, 8, "2",
        "The Velocity typed (2 m/s) was replaced: the formula computes it from the "
        "other rows."},
