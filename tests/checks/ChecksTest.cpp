@@ -11,17 +11,7 @@
 namespace vantrel::checks {
 namespace {
 
-enum Page {
-  kHazen = 1,
-  kColebrook,
-  kManning,
-  kOrifice,
-  kBends,
-  kValves,
-  kInOut,
-  kExpansion,
-  kContraction
-};
+enum Page { kHazen = 1, kColebrook, kManning, kOrifice, kBends, kValves, kInOut, kExpand, kReduce };
 
 const datafile::PageTables& shipped() {
   static const datafile::PageTables tables = [] {
@@ -58,27 +48,21 @@ struct Session {
 // D is the hydraulic diameter 4A/P (= D half full; 0.5865 D at y/D 0.25); at a sudden change the
 // pipe whose velocity the K refers to (the smaller).
 TEST(Reynolds, IsFormedFromThePagesPipeVelocityDiameterAndViscosity) {
+  using enum Regime;
   const struct {
     PageState state;
     double reynolds;
     Regime regime;
-    bool water;
   } cases[] = {
-      {{kHazen, {{1, 0.3f}, {8, 0.7072f}}}, 211314.7, Regime::Turbulent, true},
-      {{kColebrook, {{1, 0.1f}, {4, 1e-6f}, {9, 0.938f}}}, 93800, Regime::Turbulent, false},
-      {{kColebrook, {{1, 0.008f}, {4, 1e-6f}, {9, 0.132f}}}, 1056, Regime::Laminar, false},
-      {{kManning, {{1, 0.5f}, {4, 0.5f}, {9, 0.01f}}}, 4980.08, Regime::Turbulent, true},
-      {{kManning, {{1, 0.5f}, {4, 0.25f}, {9, 0.01f}}}, 2920.8, Regime::Transitional, true},
-      {{kOrifice, {{1, 0.1f}, {6, 1.273f}}}, 126792.8, Regime::Turbulent, true},
-      {{kValves, {{1, 0.1f}, {5, 1.273f}}}, 126792.8, Regime::Turbulent, true},
-      {{kExpansion, {{1, 0.1f}, {2, 0.2f}, {6, 1.273f}, {7, 0.3183f}}},
-       126792.8,
-       Regime::Turbulent,
-       true},
-      {{kContraction, {{1, 0.2f}, {2, 0.1f}, {6, 0.3183f}, {7, 1.273f}}},
-       126792.8,
-       Regime::Turbulent,
-       true},
+      {{kHazen, {{1, 0.3f}, {8, 0.7072f}}}, 211314.7, Turbulent},
+      {{kColebrook, {{1, 0.1f}, {4, 1e-6f}, {9, 0.938f}}}, 93800, Turbulent},
+      {{kColebrook, {{1, 0.008f}, {4, 1e-6f}, {9, 0.132f}}}, 1056, Laminar},
+      {{kManning, {{1, 0.5f}, {4, 0.5f}, {9, 0.01f}}}, 4980.08, Turbulent},
+      {{kManning, {{1, 0.5f}, {4, 0.25f}, {9, 0.01f}}}, 2920.8, Transitional},
+      {{kOrifice, {{1, 0.1f}, {6, 1.273f}}}, 126792.8, Turbulent},
+      {{kValves, {{1, 0.1f}, {5, 1.273f}}}, 126792.8, Turbulent},
+      {{kExpand, {{1, 0.1f}, {2, 0.2f}, {6, 1.273f}, {7, 0.3183f}}}, 126792.8, Turbulent},
+      {{kReduce, {{1, 0.2f}, {2, 0.1f}, {6, 0.3183f}, {7, 1.273f}}}, 126792.8, Turbulent},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.state.page);
@@ -87,7 +71,7 @@ TEST(Reynolds, IsFormedFromThePagesPipeVelocityDiameterAndViscosity) {
     ASSERT_TRUE(checks.reynolds.has_value());
     EXPECT_NEAR(*checks.reynolds / c.reynolds, 1, 1e-4);
     EXPECT_EQ(checks.regime, c.regime);
-    EXPECT_EQ(checks.fluid.isEmpty(), !c.water);
+    EXPECT_EQ(checks.fluid.isEmpty(), c.state.page == kColebrook);
   }
 }
 
@@ -116,9 +100,6 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
     PageState state;
     QStringList findings;
   } cases[] = {
-      // The defaults of a page are what its formula is for.
-      {{kHazen, {}}, {}},
-      {{kColebrook, {}}, {}},
       // 8 mm at 0.132 m/s over 100 m: f = 64/1056, h = f L/D v²/2g = 0.6724 m.
       {{kColebrook, {{1, 0.008f}, {4, 1e-6f}, {5, 100}, {9, 0.132f}}},
        {"! Laminar flow: Colebrook-White does not apply. The laminar law (f = 64/Re) gives a "
@@ -154,15 +135,15 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
       {{kOrifice, {{1, 0.5f}, {2, 0.099f}}},
        {"! Outside ISO 5167-2: \u03b2 = 0.0990 is not within 0.1 to 0.75."}},
       {{kOrifice, {{1, 0.05f}, {2, 0.25f}}}, {}},
-      {{kExpansion, {{1, 0.1f}, {2, 0.2f}, {4, 0.5f}}},
+      {{kExpand, {{1, 0.1f}, {2, 0.2f}, {4, 0.5f}}},
        {"- Borda-Carnot for these diameters: K = (1 \u2212 A1/A2)\u00b2 = 0.5625; the page uses "
         "0.5000."}},
-      {{kExpansion, {{1, 0.1f}, {2, 0.1f}}},
+      {{kExpand, {{1, 0.1f}, {2, 0.1f}}},
        {"! Not an expansion: D2 (100.0 mm) is not larger than D1 (100.0 mm)."}},
-      {{kContraction, {{1, 0.2f}, {2, 0.1f}}},
+      {{kReduce, {{1, 0.2f}, {2, 0.1f}}},
        {"- Sharp-edged reduction: K = 0.5\u00b7(1 \u2212 (D2/D1)\u00b2) = 0.375 on the outlet "
         "velocity; the page uses 0.3750."}},
-      {{kContraction, {{1, 0.1f}, {2, 0.2f}}},
+      {{kReduce, {{1, 0.1f}, {2, 0.2f}}},
        {"! Not a contraction: D2 (200.0 mm) is not smaller than D1 (100.0 mm)."}},
       {{kBends, {}, 5},
        {"! Velocity is computed from the other rows and cannot be solved for: choose another "
@@ -174,18 +155,17 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
   }
 }
 
-// The rows each formula writes.
+// Each formula's result rows, and only those, cannot be the unknown.
 TEST(Findings, ResultRowsAreThoseTheFormulaWrites) {
-  const std::pair<Page, std::vector<Integer>> written[] = {
-      {kHazen, {6, 7, 8}},   {kColebrook, {7, 8, 9}}, {kManning, {7, 8, 9}},
-      {kOrifice, {6, 7, 8}}, {kBends, {5}},           {kValves, {5}},
-      {kInOut, {5}},         {kExpansion, {6, 7, 8}}, {kContraction, {6, 7, 8}}};
+  const std::pair<Page, QString> written[] = {
+      {kHazen, "678"}, {kColebrook, "789"}, {kManning, "789"}, {kOrifice, "678"}, {kBends, "5"},
+      {kValves, "5"},  {kInOut, "5"},       {kExpand, "678"},  {kReduce, "678"}};
   for (const auto& [page, rows] : written) {
-    for (Integer row = 1; row <= shipped().VarCount(page); ++row) {
-      SCOPED_TRACE(testing::Message() << page << " row " << row);
-      const bool result = std::find(rows.begin(), rows.end(), row) != rows.end();
-      EXPECT_EQ(findingsOf({page, {}, row}).join("").contains("cannot be solved for"), result);
-    }
+    QString found;
+    for (Integer row = 1; row <= shipped().VarCount(page); ++row)
+      if (findingsOf({page, {}, row}).join("").contains("cannot be solved for"))
+        found += QString::number(row);
+    EXPECT_EQ(found, rows) << page;
   }
 }
 
@@ -207,7 +187,6 @@ TEST(Findings, TheLastEntryIsToldUntilThePageIsShownAgain) {
       {kHazen, 1, "8 in", "read \"8 in\" as 8 mm"},
       {kBends, 3, "1,5", "read \"1,5\" as 1"},
       {kHazen, 1, "80 mm", ""},
-      {kHazen, 2, "60", ""},
       // The velocity the formula gives anyway replaces nothing.
       {kHazen, 8, "0.7072635", ""},
       {kHazen, 8, "2",
@@ -232,20 +211,17 @@ TEST(Findings, TheLastEntryIsToldUntilThePageIsShownAgain) {
   }
 }
 
+// The panel's line: the Reynolds number, the weightiest finding and how many more follow; the
+// full list below the Reynolds number, warnings first.
 TEST(Summary, GivesTheReynoldsNumberAndTheFirstFindingAndCountsTheRest) {
-  Session defaults({kHazen, {}});
-  const PageChecks quiet = checkPage(defaults.session);
-  EXPECT_EQ(summaryLine(quiet), "Re 2.1e5 turbulent (water at 20 \u00b0C)");
-  EXPECT_FALSE(quiet.hasWarning());
   Session laminar({kColebrook, {{1, 0.008f}, {3, 0.00048f}, {4, 1e-6f}, {9, 0.13f}}, 9});
-  const PageChecks loud = checkPage(laminar.session);
-  ASSERT_EQ(loud.findings.size(), 3);
-  EXPECT_TRUE(loud.hasWarning());
-  EXPECT_EQ(summaryLine(loud),
+  const PageChecks checks = checkPage(laminar.session);
+  EXPECT_EQ(summaryLine(checks),
             "Re 1040 laminar \u00b7 Warning: Velocity U is computed from the other rows and cannot "
             "be solved for: choose another row to solve for. (+2 more)");
-  EXPECT_EQ(fullText(loud).split('\n').size(), 4);
-  EXPECT_TRUE(fullText(loud).split('\n')[2].startsWith("Warning: Laminar flow"));
+  const QStringList lines = fullText(checks).split('\n');
+  ASSERT_EQ(lines.size(), 4);
+  EXPECT_TRUE(lines[2].startsWith("Warning: Laminar flow"));
 }
 
 }  // namespace

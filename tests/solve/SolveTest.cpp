@@ -119,8 +119,10 @@ TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
   EXPECT_EQ(formatReport(report, Format::Json),
             json + ", \"reynolds\": null, \"regime\": null, \"checks\": []}\n");
   // The checks: after the text table, beside the CSV table on standard error, in the JSON object.
-  report.checks = {2500.25, checks::Regime::Transitional, "", {}};
-  report.checks.findings = {{checks::Level::Warning, "w \"1\""}, {checks::Level::Note, "n"}};
+  report.checks = {2500.25,
+                   checks::Regime::Transitional,
+                   "",
+                   {{checks::Level::Warning, "w \"1\""}, {checks::Level::Note, "n"}}};
   const QString lines = "warning: w \"1\"\nnote: n\n";
   EXPECT_TRUE(formatReport(report, Format::Text).endsWith(" 5 \x01\n" + lines));
   EXPECT_EQ(reportNotes(report, Format::Csv), lines);
