@@ -43,9 +43,17 @@ QString regimeName(Regime regime) {
 QString reynoldsFigure(double reynolds) {
   // Written digit by digit: number formatting through a library would be most of what a refresh
   // of the checks costs.
+  QString text;
+  const auto digits = [&text](long value) {
+    const qsizetype at = text.size();
+    do {
+      text.insert(at, QChar(u'0' + static_cast<char16_t>(value % 10)));
+      value /= 10;
+    } while (value > 0);
+  };
   if (reynolds < 10000) {
-    // Cut, not rounded, so that 3999.7 does not read 4000 beside "transitional".
-    return QString::number(static_cast<int>(reynolds));
+    digits(static_cast<long>(reynolds));  // cut, so that 3999.7 does not read 4000
+    return text;
   }
   int exponent = 1;
   double mantissa = reynolds;  // brought below 100: two figures, the first before the point
@@ -53,14 +61,17 @@ QString reynoldsFigure(double reynolds) {
     mantissa /= 10;
     ++exponent;
   }
-  int figures = static_cast<int>(std::lround(mantissa));  // 21 for 2.1e5
+  long figures = std::lround(mantissa);  // 21 for 2.1e5
   if (figures == 100) {
     figures = 10;
     ++exponent;
   }
-  const char16_t text[] = {char16_t(u'0' + figures / 10), u'.', char16_t(u'0' + figures % 10),
-                           u'e'};
-  return QString(reinterpret_cast<const QChar*>(text), 4) % QString::number(exponent);
+  digits(figures / 10);
+  text += u'.';
+  digits(figures % 10);
+  text += u'e';
+  digits(exponent);
+  return text;
 }
 
 PageChecks checkPage(const calc::PageSession& session) {

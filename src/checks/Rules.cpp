@@ -1,5 +1,6 @@
 #include "checks/Rules.h"
 
+#include <QStringBuilder>
 #include <algorithm>
 #include <cmath>
 
@@ -193,10 +194,9 @@ Said bordaCarnot(const PageFacts& f) {
   const double ratio = f.value(Q::UpstreamDiameter) / f.value(Q::DownstreamDiameter);
   if (!(ratio < 1)) return {};
   const double areas = 1 - ratio * ratio;  // 1 - A1/A2
-  return QStringLiteral(
-             "Borda-Carnot for these diameters: K = (1 \u2212 A1/A2)\u00b2 = %1; "
-             "the page uses %2.")
-      .arg(figure(areas * areas, 4), f.shown(Q::LossCoefficient));
+  // Built without arg(): this note stands on every expansion page.
+  return u"Borda-Carnot for these diameters: K = (1 \u2212 A1/A2)\u00b2 = " %
+         figure(areas * areas, 4) % u"; the page uses " % f.shown(Q::LossCoefficient) % u'.';
 }
 
 Said notAContraction(const PageFacts& f) {
@@ -208,10 +208,9 @@ Said notAContraction(const PageFacts& f) {
 Said sharpContraction(const PageFacts& f) {
   const double ratio = f.value(Q::DownstreamDiameter) / f.value(Q::UpstreamDiameter);
   if (!(ratio < 1)) return {};
-  return QStringLiteral(
-             "Sharp-edged reduction: K = 0.5\u00b7(1 \u2212 (D2/D1)\u00b2) = %1 on "
-             "the outlet velocity; the page uses %2.")
-      .arg(figure(0.5 * (1 - ratio * ratio), 4), f.shown(Q::LossCoefficient));
+  return u"Sharp-edged reduction: K = 0.5\u00b7(1 \u2212 (D2/D1)\u00b2) = " %
+         figure(0.5 * (1 - ratio * ratio), 4) % u" on the outlet velocity; the page uses " %
+         f.shown(Q::LossCoefficient) % u'.';
 }
 
 constexpr unsigned bit(Formula formula) {

@@ -73,22 +73,21 @@ ChecksPanel::ChecksPanel(QWidget* parent) : QLabel(parent) {
 }
 
 void ChecksPanel::showChecks(const QString& line, const QString& details, bool warning) {
-  const QString before = text();
-  const QString detailsBefore = accessibleDescription();
   if (warning != warning_) {
     warning_ = warning;
     QPalette colours;  // the application's
     if (warning) colours.setColor(QPalette::WindowText, kWarningColour);
     setPalette(colours);
   }
-  setText(line);
-  setToolTip(details);
-  setAccessibleDescription(details);
-  if (line != before) {
+  if (line != text()) {
+    const QString before = text();
+    setText(line);
     QAccessibleTextUpdateEvent changed(this, 0, before, line);
     QAccessible::updateAccessibility(&changed);
   }
-  if (details != detailsBefore) {
+  if (details != toolTip()) {
+    setToolTip(details);
+    setAccessibleDescription(details);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
   }
