@@ -1,11 +1,14 @@
 // One commit's solve on each page of the shipped data file, from its default state: the row the
-// page focuses first goes up by 10 % and the page's default unknown is solved for.
+// page focuses first goes up by 10 % and the page's default unknown is solved for. And the
+// engineer's checks that every commit is followed by, with the texts the window shows.
 
 #include <benchmark/benchmark.h>
 
 #include "calc/CalcUi.h"
 #include "calc/Formular.h"
 #include "calc/NewtonMethod.h"
+#include "calc/PageSession.h"
+#include "checks/PageChecks.h"
 #include "datafile/LoadSequence.h"
 
 namespace {
@@ -54,6 +57,25 @@ void BM_SolveFromShippedDefault(benchmark::State& state) {
                          benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SolveFromShippedDefault)->DenseRange(1, 9)->Unit(benchmark::kMicrosecond);
+
+// The checks of each page's default state, with an entry on record that the leading-number rule
+// read in part (so that every rule that reads the record runs to its end).
+void BM_ChecksOfShippedDefault(benchmark::State& state) {
+  PageTables t = shippedTables();
+  const auto page = static_cast<Integer>(state.range(0));
+  state.SetLabel(t.PageCaption(page).toStdString());
+  Integer unknown = 0;
+  calc::EntryRecord entry;
+  calc::PageSession session(t, unknown, &entry);
+  session.enterPage(page);
+  entry = {1, QStringLiteral("8 in"), 2, 8, session.unitName(1), session.value(1)};
+  for (auto _ : state) {
+    const checks::PageChecks found = checks::checkPage(session);
+    benchmark::DoNotOptimize(checks::summaryLine(found));
+    benchmark::DoNotOptimize(checks::fullText(found));
+  }
+}
+BENCHMARK(BM_ChecksOfShippedDefault)->DenseRange(1, 9)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

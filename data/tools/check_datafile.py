@@ -184,8 +184,11 @@ def main(path):
         keys = set()
         for v in variables:
             cap = v[0]
-            key = cap[cap.find("&") + 1:cap.find("&") + 2].upper()
-            if cap.count("&") != 1 or key in keys or key == "E" or not cap.endswith(" ="):
+            at = cap.find("&")
+            key = cap[at + 1:at + 2].upper()
+            inside_word = at > 0 and cap[at - 1] != " "
+            if (cap.count("&") != 1 or key in keys or key == "E" or inside_word
+                    or not cap.endswith(" =")):
                 problems.append(where + ": caption %r (access key)" % cap)
             keys.add(key)
 

@@ -17,8 +17,9 @@ formulas.py, so that the defaults always form a solved state.
 Rules the data must keep (the loader cuts the file at marker texts):
 no "#" in a caption, range or tip; no "@" or "," in a unit name or format;
 no "," in a caption or in a page title; captions of at most 14 characters
-with one "&" access key per caption, unique on its page (not E, which is
-the Exit button's); tips of at most 6 lines of about 36 characters.
+with one "&" access key per caption, at the start of a word and unique on
+its page (not E, which is the Exit button's); tips of at most 6 lines of
+about 36 characters.
 """
 
 import os
@@ -51,9 +52,26 @@ def length_units(m, mm, cm, inch, ft):
             ("in", inch, "39.37008"), ("ft", ft, "3.280840")]
 
 
+# A head as the pressure of a column of water that high: conventional water
+# (1000 kg/m³) under standard gravity (9.80665 m/s²), as the user guide
+# states.  The names say "H2O" so that nobody reads them as the pressure of
+# the flowing fluid when it is another.
+WATER_KPA = 9.80665
+PSI_IN_KPA = 6.894757
+
+
+def water_column_units(kpa, bar, psi):
+    """kPa, bar and psi of a water column, with the given display formats."""
+    return [("kPa H2O", kpa, "%.6g" % WATER_KPA),
+            ("bar H2O", bar, "%.6g" % (WATER_KPA / 100)),
+            ("psi H2O", psi, "%.7g" % (WATER_KPA / PSI_IN_KPA))]
+
+
 DIAMETER = length_units("0.00000", "0.0#", "0.00#", "0.000", "0.0000")
-HEAD = length_units("0.0000", "0.0#", "0.00#", "0.000", "0.0000")
-SMALL_HEAD = length_units("0.00000", "0.00#", "0.000#", "0.0000", "0.00000")
+HEAD = (length_units("0.0000", "0.0#", "0.00#", "0.000", "0.0000")
+        + water_column_units("0.000", "0.00000", "0.0000"))
+SMALL_HEAD = (length_units("0.00000", "0.00#", "0.000#", "0.0000", "0.00000")
+              + water_column_units("0.0000", "0.000000", "0.00000"))
 PIPE_LENGTH = [("m", "0.0#", "1"), ("km", "0.0000#", "0.001"),
                ("ft", "0.0#", "3.280840"), ("mi", "0.0000#", "0.0006213712")]
 ROUGHNESS = [("m", "0.000E+00", "1"), ("mm", "0.0000", "1000"),
@@ -66,7 +84,7 @@ VISCOSITY = [("m\u00b2/s", "0.000E+00", "1"), ("mm\u00b2/s", "0.000#", "1000000"
              ("cSt", "0.000#", "1000000"), ("ft\u00b2/s", "0.000E+00", "10.76391")]
 VELOCITY = [("m/s", "0.000", "1"), ("ft/s", "0.000", "3.280840")]
 GRADIENT = [("m/m", "0.00000##", "1"), ("m/km", "0.000", "1000"),
-            ("%", "0.0000", "100")]
+            ("%", "0.0000", "100"), ("ft/100 ft", "0.0000", "100")]
 RATIO_PERCENT = [(" ", "0.000", "1"), ("%", "0.0", "100")]
 
 
@@ -158,7 +176,7 @@ PVC, copper: 0.0015 mm
 Steel: 0.045 mm; galvanised: 0.15
 Cast iron: 0.26; concrete: 0.3\u20133
 Old tuberculated mains: up to 5"""),
-            ("V&iscosity =", "1E-06", VISCOSITY, 2, "F,>0~0.01",
+            ("&Viscosity =", "1E-06", VISCOSITY, 2, "F,>0~0.01",
              """<c><b>Kinematic viscosity</b></c> <i>\u03bd</i>
 Water: 1.31 mm<sup>2</sup>/s at 10 \u00b0C, 1.00
 at 20 \u00b0C, 0.80 at 30 \u00b0C.
@@ -171,7 +189,7 @@ Friction loss over the length <i>L</i>.
 <r>(Re above about 4000).</r>"""),
             ("&Gradient =", None, GRADIENT, 2, "F,*", TIP_GRADIENT),
             ("&K Factor =", None, no_unit("0.00"), 1, "F,*", TIP_K_PIPE),
-            ("&Velocity =", None, VELOCITY, 1, "F,*", TIP_VELOCITY),
+            ("Velocity &U =", None, VELOCITY, 1, "F,*", TIP_VELOCITY),
         ],
     ),
     dict(
@@ -562,6 +580,11 @@ def check_tables():
             if key in keys or key == "E":
                 problems.append(where + ": access key %s not unique" % key)
             keys.add(key)
+            # The range message shows the caption with a blank for the "&":
+            # a key inside a word would split it ("V iscosity").
+            at = caption.index("&")
+            if at > 0 and caption[at - 1] != " ":
+                problems.append(where + ": access key inside a word")
             if not 1 <= unit <= len(units):
                 problems.append(where + ": default unit out of its row")
             for name, fmt, _ in units:

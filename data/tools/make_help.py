@@ -181,7 +181,9 @@ GUIDE = [
     P("<b>Buttons.</b> <b>Exit</b>, <b>Reset</b>, <b>Compute</b> and <b>Help</b> stand "
       "to the right of the rows. The status bar at the bottom reads "
       "<code>Ready</code>, or <code>Try No.</code> with a count while a value is "
-      "being solved for."),
+      "being solved for. Beside it, the <b>checks</b> give the Reynolds number and "
+      "flow regime of the page and what is worth knowing about its values "
+      "(section 10)."),
     P("Every page keeps its values, its unknown and its units while you work on "
       "other pages, for as long as Vantrel runs."),
 
@@ -207,7 +209,9 @@ GUIDE = [
        "Type the value in the unit shown beside the box. Use a point as the "
        "decimal separator and no thousands separators; an exponent may follow "
        "(<code>1.5E-3</code>). Anything after the number is ignored, so "
-       "<code>300 mm</code> reads as 300.",
+       "<code>300 mm</code> reads as 300. When what follows is not the row's own "
+       "unit, the checks say how the entry was read: <code>read \"8 in\" as 8 "
+       "mm</code>, <code>read \"1,5\" as 1</code>.",
        "The value is taken, checked and computed when you press <b>Enter</b> (the "
        "box keeps the focus), when you leave the box with <b>Tab</b> or a click, or "
        "when you press <b>Compute</b> (the focus then returns to the box you "
@@ -241,7 +245,7 @@ GUIDE = [
        "<b>Reset</b> returns them to the defaults."),
     P("All values are held in SI base units (metre, second): lengths in m, flow "
       "in m<sup>3</sup>/s, velocity in m/s, kinematic viscosity in m<sup>2</sup>/s. "
-      "Every unit is a plain scale of the base unit; section 10 lists the factors."),
+      "Every unit is a plain scale of the base unit; section 11 lists the factors."),
 
     H2("6. Accepted ranges", "ranges"),
     P("Every variable accepts only physically meaningful values: diameters, "
@@ -385,8 +389,80 @@ GUIDE = [
       "ratio shown is <i>A</i><sub>2</sub>/<i>A</i><sub>1</sub>."),
     page_table("Contraction"),
 
-    H2("10. Units and factors", "factors"),
+    H2("10. The engineer's checks", "checks"),
+    P("The second field of the status bar describes the page after every entry, "
+      "change of unknown or unit, change of page and Reset. It shows the "
+      "Reynolds number and the flow regime, for example <code>Re 2.1e5 turbulent "
+      "(water at 20 \u00b0C)</code>, then the most important warning or note, "
+      "and how many more there are. A warning is shown in red and begins with the "
+      "word <code>Warning</code>. Rest the pointer on the field to see the whole "
+      "list; a screen reader finds it as <code>Checks</code>, with the whole list "
+      "as its description. The checks only describe: they never change a value "
+      "and never stop you. The command line <code>vantrel-solve</code> prints the "
+      "same checks after its table (<code>warning: ...</code>, "
+      "<code>note: ...</code>) and gives them in its JSON output as "
+      "<code>reynolds</code>, <code>regime</code> and <code>checks</code>."),
+    P("<b>Reynolds number.</b> <i>Re</i> = <i>v D</i>/<i>\u03bd</i> with the "
+      "page's velocity and diameter. On Colebrook-White <i>\u03bd</i> is the "
+      "page's viscosity; every other page is a water page and uses water at "
+      "20 \u00b0C, <i>\u03bd</i> = 1.004 mm<sup>2</sup>/s. On Manning <i>D</i> is "
+      "the hydraulic diameter 4<i>A</i>/<i>P</i> of the flowing section; at a "
+      "sudden expansion or contraction it is the smaller pipe, whose velocity the "
+      "<i>K</i> refers to. The regime is laminar below 2000, transitional from "
+      "2000 to 4000 and turbulent from 4000: the split used by network solvers "
+      "such as EPANET (Rossman, <i>EPANET 2 Users Manual</i>, US EPA 2000)."),
+    TABLE(["Page", "Said when", "Level", "Source of the limit"],
+          [["Colebrook-White", "Re below 2000: the formula does not apply; the laminar "
+            "head loss <i>h</i> = (64/<i>Re</i>) (<i>L</i>/<i>D</i>) <i>v</i><sup>2</sup>/2<i>g</i> "
+            "is given for comparison", "warning",
+            "Colebrook (1939) is a law of turbulent flow; Hagen-Poiseuille for laminar"],
+           ["Colebrook-White", "Re from 2000 to 4000: the result is uncertain", "warning",
+            "Moody (1944): the critical zone, where no friction factor is reliable"],
+           ["Colebrook-White", "relative roughness <i>k</i>/<i>D</i> above 0.05", "warning",
+            "Moody's chart, from which the formula is read, ends at 0.05"],
+           ["Hazen-Williams", "pipe below 50 mm or above 1.8 m; velocity above 3 m/s; "
+            "Re below 4000", "warning",
+            "the range of the data Williams and Hazen fitted (<i>Hydraulic Tables</i>, "
+            "1905): water, pipes of about 2 in to 6 ft, up to about 10 ft/s, turbulent"],
+           ["Manning", "<i>y</i>/<i>D</i> from 0.82 to 1: the same flow runs at two depths; "
+            "the flow is greatest at <i>y</i>/<i>D</i> 0.938, 1.076 times the full-pipe "
+            "flow", "note",
+            "the formula itself, with the area and perimeter of a circular section "
+            "(Chow, <i>Open-Channel Hydraulics</i>, 1959)"],
+           ["Manning", "Re below 4000", "warning",
+            "Manning's <i>n</i> holds for rough turbulent flow (Chow, 1959)"],
+           ["Orifice", "pipe outside 50 to 1000 mm; bore <i>d</i> = <i>\u03b2D</i> below "
+            "12.5 mm; <i>\u03b2</i> outside 0.1 to 0.75; pipe Re below 5000", "warning",
+            "ISO 5167-2:2003, the conditions of use of orifice plates"],
+           ["Expansion", "<i>D</i><sub>2</sub> not larger than <i>D</i><sub>1</sub>: not an "
+            "expansion", "warning", "\u2014"],
+           ["Expansion", "otherwise the Borda-Carnot <i>K</i> = (1 \u2212 "
+            "<i>A</i><sub>1</sub>/<i>A</i><sub>2</sub>)<sup>2</sup> of the diameters, beside "
+            "the <i>K</i> in use", "note", "Borda-Carnot: momentum balance of a sudden "
+            "enlargement"],
+           ["Contraction", "<i>D</i><sub>2</sub> not smaller than <i>D</i><sub>1</sub>: not a "
+            "contraction", "warning", "\u2014"],
+           ["Contraction", "otherwise the sharp-edged <i>K</i> = 0.5 (1 \u2212 "
+            "(<i>D</i><sub>2</sub>/<i>D</i><sub>1</sub>)<sup>2</sup>) on the outlet velocity, "
+            "beside the <i>K</i> in use", "note",
+            "the usual estimate for a square-edged reduction (Idelchik, "
+            "<i>Handbook of Hydraulic Resistance</i>)"],
+           ["any", "a result of the lower frame is ticked as the unknown: it is computed "
+            "from the other rows and cannot be solved for", "warning", "\u2014"],
+           ["any", "a value typed into a result row was replaced by the formula", "note",
+            "\u2014"],
+           ["any", "only the leading number of an entry was read", "note", "\u2014"]],
+          [1500, 3900, 900, 2700]),
+    P("The notes about an entry stay until the next entry, a change of page or "
+      "Reset."),
+
+    H2("11. Units and factors", "factors"),
     P("A value in a unit is the factor times the value in the SI base unit."),
+    P("Heads can also be shown as the pressure of a column of <b>water</b> of that "
+      "height, taken as conventional water of density 1000 kg/m<sup>3</sup> under "
+      "standard gravity <i>g</i> = 9.80665 m/s<sup>2</sup> (1 m = 9.80665 kPa; "
+      "1 psi = 6.894757 kPa). Their names say H2O, water: when the flowing "
+      "fluid is another, its head is not its pressure in these units."),
     TABLE(["Quantity", "Unit", "Factor"],
           [["Length, diameter, head", "m / mm / cm", "1 / 1000 / 100"],
            ["", "in / ft", "39.37008 / 3.280840"],
@@ -399,10 +475,12 @@ GUIDE = [
             "1 / 1000000"],
            ["", "ft<sup>2</sup>/s", "10.76391"],
            ["Velocity", "m/s / ft/s", "1 / 3.280840"],
-           ["Gradient", "m/m / m/km / %", "1 / 1000 / 100"],
+           ["Head as water column", "kPa H2O / bar H2O / psi H2O",
+            "9.80665 / 0.0980665 / 1.422334"],
+           ["Gradient", "m/m / m/km / % / ft/100 ft", "1 / 1000 / 100 / 100"],
            ["Depth ratio", "(no unit) / %", "1 / 100"]], [2800, 3600, 2600]),
 
-    H2("11. The data file", "datafile"),
+    H2("12. The data file", "datafile"),
     P("Everything Vantrel shows about its pages (captions, default values, units, "
       "display formats, ranges and tips) comes from <code>Vantrel.rtf</code>, a rich "
       "text document that any word processor opens. It is divided into sections by "

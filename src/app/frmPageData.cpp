@@ -19,6 +19,7 @@
 #include "datafile/LoadSequence.h"
 #include "numtext/NumberReading.h"
 #include "pages/PageBuilder.h"
+#include "ui/ChecksPanel.h"
 #include "ui/Dialogs.h"
 #include "ui/ProgramEnd.h"
 #include "ui/RichTextBox.h"
@@ -48,6 +49,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
       pageArea_(new QWidget(this)),
       StatusBar_(new QStatusBar(this)),
       statusPanel_(new QLabel(StatusBar_)),
+      checksPanel_(new ui::ChecksPanel(StatusBar_)),
       rTxtTips_(nullptr),
       lstUnit_(nullptr),
       TipTimer_(new QTimer(this)) {
@@ -66,6 +68,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   TabStrip_->setAccessibleName(QStringLiteral("Pages"));
   StatusBar_->setSizeGripEnabled(false);
   StatusBar_->addWidget(statusPanel_, 1);
+  StatusBar_->addWidget(checksPanel_, 4);
   StatusBar_->setAccessibleName(QStringLiteral("Status"));
   form_ = std::make_unique<pages::PageDataForm>(this, pageArea_, program_);
   rTxtTips_ = new ui::RichTextBox(pageArea_);
@@ -80,6 +83,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   form_->dialogs = &dialogs_;
   form_->opener = &services_.opener;
   form_->calcUi = this;
+  form_->checksPanel = checksPanel_;
   events_ = std::make_unique<WindowEvents>(*form_, dialogs_);
   events_->watchWindow(this, pageArea_);
   form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });

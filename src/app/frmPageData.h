@@ -21,6 +21,7 @@ class QTabBar;
 class QTimer;
 
 namespace vantrel::ui {
+class ChecksPanel;
 class Dialogs;
 class DocumentOpener;
 class ProgramEnd;
@@ -56,6 +57,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTabBar* TabStrip() const { return TabStrip_; }
   QStatusBar* StatusBar() const { return StatusBar_; }
   QString statusText() const;
+  ui::ChecksPanel* checksPanel() const { return checksPanel_; }
   ui::RichTextBox* rTxtTips() const { return rTxtTips_; }
   QListWidget* lstUnit() const { return lstUnit_; }
   QTimer* TipTimer() const { return TipTimer_; }
@@ -84,6 +86,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QWidget* pageArea_;
   QStatusBar* StatusBar_;
   QLabel* statusPanel_;
+  ui::ChecksPanel* checksPanel_;
   rtf::WorkingDocument sData_;  // the working document that the loaders cut the file with
   ui::RichTextBox* rTxtTips_;
   QListWidget* lstUnit_;

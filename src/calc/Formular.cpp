@@ -1,8 +1,8 @@
 #include "calc/Formular.h"
 
 #include <cmath>
-#include <cstring>
 
+#include "calc/FormulaLayout.h"
 #include "calc/SingleValue.h"
 
 namespace vantrel::calc {
@@ -24,71 +24,6 @@ constexpr Single kFullPipeAngle = 3.1416f;
 const double kHalfPi = 2.0 * std::atan(1.0);
 
 thread_local std::uint64_t evaluationCount = 0;
-
-enum class Formula {
-  HazenWilliams,
-  ColebrookWhite,
-  Manning,
-  Orifice,
-  Fitting,
-  Expansion,
-  Contraction,
-  None
-};
-
-// A data file written "..., Bends, 2" gives the caption " Bends": blanks around a caption are
-// layout of the record, not part of the name. Other white space is.
-QStringView withoutBlanks(QStringView text) {
-  while (!text.isEmpty() && text.front() == u' ')
-    text = text.sliced(1);
-  while (!text.isEmpty() && text.back() == u' ')
-    text.chop(1);
-  return text;
-}
-
-// The captions that name the formulas.
-constexpr QStringView kHazen = u"H.Williams";
-constexpr QStringView kColebrook = u"C.White";
-constexpr QStringView kManning = u"Manning";
-constexpr QStringView kOrifice = u"Orifice";
-constexpr QStringView kBends = u"Bends";
-constexpr QStringView kValves = u"Valves";
-constexpr QStringView kInOut = u"In/Out";
-constexpr QStringView kExpansion = u"Expansion";
-constexpr QStringView kContraction = u"Contraction";
-
-// Exact comparison, inline: it runs at every evaluation, hundreds of times a solve.
-bool sameText(QStringView a, QStringView b) {
-  return a.size() == b.size() &&
-         std::memcmp(a.data(), b.data(), static_cast<std::size_t>(a.size()) * sizeof(QChar)) == 0;
-}
-
-Formula formulaOf(QStringView caption) {
-  if (sameText(caption, kHazen)) return Formula::HazenWilliams;
-  if (sameText(caption, kColebrook)) return Formula::ColebrookWhite;
-  if (sameText(caption, kManning)) return Formula::Manning;
-  if (sameText(caption, kOrifice)) return Formula::Orifice;
-  if (sameText(caption, kBends) || sameText(caption, kValves) || sameText(caption, kInOut))
-    return Formula::Fitting;
-  if (sameText(caption, kExpansion)) return Formula::Expansion;
-  if (sameText(caption, kContraction)) return Formula::Contraction;
-  return Formula::None;
-}
-
-// Positions of the value vector that a formula reads or writes.
-int positionsOf(Formula formula) {
-  switch (formula) {
-    case Formula::ColebrookWhite:
-    case Formula::Manning:
-      return 9;
-    case Formula::Fitting:
-      return 5;
-    case Formula::None:
-      return 0;
-    default:
-      return 8;
-  }
-}
 
 // One evaluation: the checked arithmetic plus the vector it reads and writes. A failed store
 // writes nothing, and every store after a failure is refused, so the vector keeps exactly the
@@ -211,9 +146,9 @@ Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& 
                        CalcUi& ui) {
   ++evaluationCount;
   errFlag = 0;
-  const Formula kind = formulaOf(withoutBlanks(formula));
+  const Formula kind = formulaOf(formula);
   // A page with too few variables for its formula is refused before anything is written.
-  if (values.upper() < positionsOf(kind)) throw IndexError();
+  if (values.upper() < static_cast<int>(positionsOf(kind).size())) throw IndexError();
   Evaluation e(values);
   Single r = 0;
   bool ok = true;

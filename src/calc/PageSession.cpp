@@ -49,6 +49,7 @@ void PageSession::enterPage(Integer page) {
   for (Integer i = 1; i <= t_.VarCount(page); ++i)
     t_.CurValue(i) = t_.VarValue(page, i);
   unknown_ = t_.UnknownVar(page);
+  forgetEntry();
 }
 
 bool PageSession::chooseUnit(Integer var, Integer u) {
@@ -74,6 +75,13 @@ QString PageSession::valueText(Integer var) const {
   const Integer u = t_.VarUnit(page(), var);
   Single shown = 0;
   if (!valueInUnit(var, u, shown)) throw std::overflow_error("Overflow");
+  return numtext::formatPattern(shown, t_.UnitFormat(page(), var, u));
+}
+
+QString PageSession::textInUnit(Integer var, double base) const {
+  const Integer u = t_.VarUnit(page(), var);
+  Single shown = 0;
+  if (!storeSingle(static_cast<double>(t_.UnitFactor(page(), var, u)) * base, shown)) return {};
   return numtext::formatPattern(shown, t_.UnitFormat(page(), var, u));
 }
 
@@ -153,6 +161,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   } else {
     result.boxText = textOut;
   }
+  const Single entered = t_.CurValue(index);
   OnceCritical once(ui);
   bool solvable = true;
   try {
@@ -167,6 +176,10 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
                       QStringLiteral("the result lies beyond the largest number that can be "
                                      "held or shown."),
                   f, prevValue);
+  }
+  if (entry_ != nullptr) {
+    *entry_ = EntryRecord{index,           text,   numtext::leadingNumberLength(text), typedSingle,
+                          unitName(index), entered};
   }
   return result;
 }

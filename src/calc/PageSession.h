@@ -22,11 +22,25 @@ struct CommitResult {
   QString message;
 };
 
+// The last entry taken on the page on show, kept for what is said about it afterwards (an entry
+// the leading-number rule read only in part, a value the formula replaced). A refused entry
+// leaves it as it was.
+struct EntryRecord {
+  Integer row = 0;           // 0: no entry since the page was put on show
+  QString text;              // as typed
+  qsizetype readLength = 0;  // characters of text that the leading-number rule read
+  Single read = 0;           // the number read, in the unit on display
+  QString unit;              // the unit on display
+  Single entered = 0;        // the row's value before the solve, base unit
+};
+
 class PageSession {
  public:
   // `tables.CurPage` is the page on show and `tables.CurValue` its values; `unknown` is the row
-  // to solve for (the program keeps it outside the tables).
-  PageSession(datafile::PageTables& tables, Integer& unknown) : t_(tables), unknown_(unknown) {}
+  // to solve for (the program keeps it outside the tables). Accepted entries are recorded in
+  // `lastEntry` when one is given; it outlives the session, which is only a view.
+  PageSession(datafile::PageTables& tables, Integer& unknown, EntryRecord* lastEntry = nullptr)
+      : t_(tables), unknown_(unknown), entry_(lastEntry) {}
 
   Integer page() const { return t_.CurPage; }
   Integer rowCount() const { return t_.VarCount(t_.CurPage); }
@@ -34,12 +48,17 @@ class PageSession {
   // The tab caption, which also names the page's formula, and the window title of the page.
   const QString& pageCaption() const { return t_.PageCaption(t_.CurPage); }
   const QString& pageTitle() const { return t_.PageTitle(t_.CurPage); }
+  // The last entry taken since the page was put on show (row 0: none); null when not recorded.
+  const EntryRecord* lastEntry() const { return entry_; }
   // The stored value of row var, in its base unit.
   Single value(Integer var) const { return t_.CurValue(var); }
 
   // Puts `page` on show: its stored values (VarValue) become the working values and its stored
-  // unknown the row to solve for.
+  // unknown the row to solve for. The record of the last entry starts empty.
   void enterPage(Integer page);
+  void forgetEntry() {
+    if (entry_ != nullptr) *entry_ = EntryRecord{};
+  }
   // Makes row var the one to solve for; the next commit solves for it.
   void chooseUnknown(Integer var) { unknown_ = var; }
   // Shows row var in unit u of its list from now on; the stored value stays as it is. False,
@@ -56,6 +75,11 @@ class PageSession {
   QString valueText(Integer var) const;
   // The value of row var in unit u, if it can be held as a Single.
   bool valueInUnit(Integer var, Integer u, Single& shown) const;
+  // A value of row var's quantity (base unit) as its value box would show it in the row's unit;
+  // empty when it cannot be held as a Single there.
+  QString textInUnit(Integer var, double base) const;
+  // The factor of the unit row var is shown in (value in the unit = factor x base value).
+  Single factor(Integer var) const;
 
   // Commits `text`, typed into row `index`'s box. `prevValue` is the row's value when its box
   // took the focus, the start of the solve; it follows the solver. An accepted entry is stored
@@ -64,12 +88,12 @@ class PageSession {
   CommitResult commit(Integer index, const QString& text, Single& prevValue, CalcUi& ui);
 
  private:
-  Single factor(Integer var) const;
   CommitResult refuse(const QString& message, Single factor, Single prevValue) const;
   bool everyRowShowable() const;
 
   datafile::PageTables& t_;
   Integer& unknown_;
+  EntryRecord* entry_;
 };
 
 }  // namespace vantrel::calc

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "pages/ChecksRefresh.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/Dialogs.h"
@@ -74,6 +75,7 @@ void lstUnit_Click(pages::PageDataForm& form) {
     closeList(form);
     form.controls.txtV(v)->setText(session.valueText(v));
     form.controls.lblUnit(v)->setText(session.unitName(v));
+    pages::RefreshChecks(form);
     form.UnitListBusy = pages::kTrue;
   }
   // Only once the writes are over: the focus may pass on from the box it arrives at (the

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "pages/ChecksRefresh.h"
 #include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/CheckBox.h"
@@ -45,6 +46,7 @@ void chkV_Click(pages::PageDataForm& form, Integer Index) {
   form.program.CurUnknown = Index;
   pages::MarkComputed(c.txtV(Index), true);
   if (hadUnknown) setStateQuietly(form, c.chkV(old), Qt::Unchecked);
+  pages::RefreshChecks(form);
 }
 
 }  // namespace vantrel::input

@@ -14,6 +14,7 @@
 
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
+#include "pages/ChecksRefresh.h"
 #include "ui/CheckBox.h"
 #include "ui/RichTextBox.h"
 #include "ui/Twips.h"
@@ -216,6 +217,7 @@ void DisplayValues(PageDataForm& form) {
     form.controls.txtV(i)->setText(session.valueText(i));
     form.controls.lblUnit(i)->setText(session.unitName(i));
   }
+  RefreshChecks(form);
 }
 
 Integer CheckValue(const QCheckBox* box) {

@@ -21,9 +21,11 @@ QPushButton* makeButton(QWidget* area, const QString& caption, int left, int top
 }
 
 // The unit field is a text box that serves as a label: it shows the unit's name on the
-// button-face colour, cannot be typed into and is not a tab stop.
+// button-face colour, without a frame that would take room from the name, cannot be typed into
+// and is not a tab stop.
 void styleAsLabel(QLineEdit* field) {
   field->setReadOnly(true);
+  field->setFrame(false);
   field->setFocusPolicy(Qt::NoFocus);
   field->setCursor(Qt::PointingHandCursor);
   QPalette palette = field->palette();
@@ -96,7 +98,7 @@ void PageControls::createRow(int i) {
   copy.lblUnit = copyOf(first.lblUnit, area_);
   copy.txtV->setText(first.txtV->text());
   copy.lblUnit->setText(first.lblUnit->text());
-  copy.lblUnit->setReadOnly(true);
+  styleAsLabel(copy.lblUnit);
   rows_.push_back(copy);
   if (rowCreated_) rowCreated_(copy);
 }

@@ -14,6 +14,7 @@ class QTimer;
 class QWidget;
 
 namespace vantrel::ui {
+class ChecksPanel;
 class Dialogs;
 class DocumentOpener;
 class RichTextBox;
@@ -29,7 +30,7 @@ struct PageDataForm {
   PageDataForm(QWidget* window, QWidget* pageArea, ProgramWide& programWide)
       : window(window), program(programWide), controls(pageArea) {}
 
-  calc::PageSession session() { return calc::PageSession(tables, program.CurUnknown); }
+  calc::PageSession session() { return calc::PageSession(tables, program.CurUnknown, &LastEntry); }
 
   QWidget* window;  // carries the caption
   ProgramWide& program;
@@ -73,6 +74,11 @@ struct PageDataForm {
   // True while a commit runs: a message box it opens gives the focus back to the window, which
   // must neither commit again nor enter the commit a second time.
   bool Committing = false;
+
+  // The engineer's checks: the status bar's second panel, and the last entry taken since the
+  // page was put on show, which they tell about.
+  ui::ChecksPanel* checksPanel = nullptr;
+  calc::EntryRecord LastEntry;
 };
 
 // The program writes value boxes: EditFlag is 1 for the scope and 0 after it, also when the

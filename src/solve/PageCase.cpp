@@ -79,7 +79,7 @@ void checkSolvable(const datafile::PageTables& t, const CaseSetup& setup, bool a
 }
 
 PageCase::PageCase(datafile::PageTables& tables, CaseSetup setup)
-    : t_(tables), setup_(std::move(setup)), session_(tables, unknown_) {}
+    : t_(tables), setup_(std::move(setup)), session_(tables, unknown_, &lastEntry_) {}
 
 void PageCase::startFromDefaults() {
   session_.enterPage(setup_.page);

@@ -72,6 +72,7 @@ class PageCase {
   datafile::PageTables& t_;
   CaseSetup setup_;
   Integer unknown_ = 0;
+  calc::EntryRecord lastEntry_;  // what the checks say of the last entry
   calc::PageSession session_;
 };
 

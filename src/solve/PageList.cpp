@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "calc/FormulaLayout.h"
 #include "calc/PageSession.h"
 #include "calc/RangeData.h"
-#include "calc/ResultRows.h"
 #include "solve/Matching.h"
 
 namespace vantrel::solve {
@@ -72,7 +72,7 @@ QString variableList(datafile::PageTables& t, Integer page) {
       units << printedUnitName(t.UnitName(page, i, k));
     units.removeAll(QString());
     rows.push_back({i == unknown ? name + u'?' : name, shown.trimmed(), rangeText(t, page, i),
-                    calc::isResultRow(session.pageCaption(), i) ? "result" : "entry",
+                    calc::isWritten(calc::formulaOf(session.pageCaption()), i) ? "result" : "entry",
                     units.join(QStringLiteral(", "))});
   }
   return session.pageTitle() + u'\n' + aligned(rows) +

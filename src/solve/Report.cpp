@@ -13,6 +13,17 @@ namespace vantrel::solve {
 
 namespace {
 
+// "warning: ..." and "note: ..." lines.
+QString checkLines(const checks::PageChecks& c) {
+  QString out;
+  for (const checks::Finding& f : c.findings) {
+    out += (f.level == checks::Level::Warning ? QStringLiteral("warning: ")
+                                              : QStringLiteral("note: ")) +
+           f.text + u'\n';
+  }
+  return out;
+}
+
 QString textReport(const PageReport& r) {
   qsizetype nameWidth = 0;
   qsizetype valueWidth = 0;
@@ -29,7 +40,7 @@ QString textReport(const PageReport& r) {
     if (!v.unit.isEmpty()) line += u' ' + v.unit;
     out += line + u'\n';
   }
-  return out;
+  return out + checkLines(r.checks);
 }
 
 QString csvReport(const PageReport& r) {
@@ -41,6 +52,22 @@ QString csvReport(const PageReport& r) {
   return out;
 }
 
+// "reynolds", "regime" and "checks", each led by ", ".
+QString jsonChecks(const checks::PageChecks& c) {
+  const QString null = QStringLiteral("null");
+  QStringList findings;
+  for (const checks::Finding& f : c.findings) {
+    findings << QStringLiteral("{\"level\": %1, \"text\": %2}")
+                    .arg(jsonString(f.level == checks::Level::Warning ? QStringLiteral("warning")
+                                                                      : QStringLiteral("note")),
+                         jsonString(f.text));
+  }
+  return QStringLiteral(", \"reynolds\": %1, \"regime\": %2, \"checks\": [%3]")
+      .arg(c.reynolds ? shortestNumber(static_cast<Single>(*c.reynolds)) : null,
+           c.regime ? jsonString(checks::regimeName(*c.regime)) : null,
+           findings.join(QStringLiteral(", ")));
+}
+
 QString jsonReport(const PageReport& r) {
   QStringList variables;
   for (const VariableLine& v : r.variables) {
@@ -48,9 +75,9 @@ QString jsonReport(const PageReport& r) {
                      .arg(jsonString(v.name), jsonString(v.value), jsonString(v.unit),
                           shortestNumber(v.base));
   }
-  return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]}\n")
+  return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]%5}\n")
       .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),
-           variables.join(QStringLiteral(", ")));
+           variables.join(QStringLiteral(", ")), jsonChecks(r.checks));
 }
 
 }  // namespace
@@ -74,6 +101,7 @@ PageReport reportOf(const calc::PageSession& session) {
     if (v.unknown) r.unknown = v.name;
     r.variables.push_back(v);
   }
+  r.checks = checks::checkPage(session);
   return r;
 }
 
@@ -87,6 +115,10 @@ QString formatReport(const PageReport& report, Format format) {
       break;
   }
   return textReport(report);
+}
+
+QString reportNotes(const PageReport& report, Format format) {
+  return format == Format::Csv ? checkLines(report.checks) : QString();
 }
 
 QString shortestNumber(Single value) {

@@ -1,12 +1,14 @@
 #pragma once
 // What vantrel-solve prints: every variable of the page with the text its value box would show,
 // in three formats (aligned text for people, CSV for spreadsheets, one JSON object for
-// programs).
+// programs), and the engineer's checks of the page (after the text table, on standard error
+// beside the CSV table, as fields of the JSON object).
 
 #include <QString>
 #include <vector>
 
 #include "calc/PageSession.h"
+#include "checks/PageChecks.h"
 #include "solve/Arguments.h"
 
 namespace vantrel::solve {
@@ -24,6 +26,7 @@ struct PageReport {
   QString title;  // window title
   QString unknown;
   std::vector<VariableLine> variables;
+  checks::PageChecks checks;
 };
 
 // The page on show in session. Throws SolveError(kBadUsage) for a value that its unit cannot
@@ -31,6 +34,9 @@ struct PageReport {
 PageReport reportOf(const calc::PageSession& session);
 
 QString formatReport(const PageReport& report, Format format);
+// What goes to standard error beside the report: the checks of a CSV report, whose standard
+// output is the table alone.
+QString reportNotes(const PageReport& report, Format format);
 
 // The shortest decimal text that reads back as the same Single, valid as a JSON number.
 QString shortestNumber(Single value);

@@ -65,9 +65,9 @@ RunResult solvePage(datafile::PageTables& t, const Request& r) {
   checkSolvable(t, setup, !entries.empty());
   PageCase page(t, setup);
   const CaseOutcome outcome = page.solve(entries);
-  return RunResult{outcome.status,
-                   outcome.report ? formatReport(*outcome.report, r.format) : QString(),
-                   outcome.message};
+  if (!outcome.report) return RunResult{outcome.status, QString(), outcome.message};
+  return RunResult{outcome.status, formatReport(*outcome.report, r.format),
+                   outcome.message + reportNotes(*outcome.report, r.format)};
 }
 
 int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err,

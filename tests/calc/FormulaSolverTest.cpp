@@ -7,9 +7,9 @@
 #include <functional>
 #include <stdexcept>
 
+#include "calc/FormulaLayout.h"
 #include "calc/Formular.h"
 #include "calc/NewtonMethod.h"
-#include "calc/ResultRows.h"
 
 namespace vantrel::calc {
 namespace {
@@ -151,13 +151,13 @@ TEST(ResultRows, AreTheRowsTheFormulaWrites) {
       marked(i) = -12345;
       Integer flag = 0;
       residualOf(marked, set.caption, flag);
-      EXPECT_EQ(marked(i) != -12345, isResultRow(set.caption, static_cast<Integer>(i)))
+      EXPECT_EQ(marked(i) != -12345, isWritten(formulaOf(set.caption), i))
           << set.caption.toStdString() << " row " << i;
     }
-    EXPECT_FALSE(isResultRow(set.caption, static_cast<Integer>(v.upper() + 1)));
+    EXPECT_FALSE(isWritten(formulaOf(set.caption), v.upper() + 1));
   }
-  EXPECT_TRUE(isResultRow(u" Bends ", 5));
-  EXPECT_FALSE(isResultRow(u"bends", 5));
+  EXPECT_TRUE(isWritten(formulaOf(u" Bends "), 5));
+  EXPECT_FALSE(isWritten(formulaOf(u"bends"), 5));
 }
 
 // Each worked set is solved back for its unknown after each input is moved to its worked value

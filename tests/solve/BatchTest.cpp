@@ -239,7 +239,8 @@ TEST(List, NamesThePagesAndEveryVariableOfOne) {
             "Flow Rate   30.000 l/s  greater than 0 to 100000 l/s  entry   m³/s, l/s, m³/h, l/min, "
             "US gpm, ft³/s\n"
             "K Factor    0.300       0 to 1000                     entry\n"
-            "Head Loss?  0.04403 m   0 to 10000 m                  entry   m, mm, cm, in, ft\n"
+            "Head Loss?  0.04403 m   0 to 10000 m                  entry   m, mm, cm, in, ft, "
+            "kPa H2O, bar H2O, psi H2O\n"
             "Velocity    1.697 m/s   any                           result  m/s, ft/s\n"
             "? marks the variable solved for unless --for names another.\n");
   EXPECT_EQ(runCommandLine({"--data", kShipped, "--list", "9", "--for", "k"}).err,

@@ -119,15 +119,29 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
 }
 
 TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
-  const PageReport report{
-      "P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true}}};
+  PageReport report{"P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true}}, {}};
   EXPECT_EQ(formatReport(report, Format::Csv),
             "name,value,unit,base,unknown\n\"a,\"\"b\"\"\",\" 5\",\x01,1000,1\n");
-  EXPECT_EQ(
-      formatReport(report, Format::Json),
+  const QString json =
       "{\"page\": \"P\\\\Q\", \"title\": \"say \\\"hi\\\"\\t\", \"unknown\": \"a,\\\"b\\\"\", "
       "\"variables\": [{\"name\": \"a,\\\"b\\\"\", \"value\": \" 5\", \"unit\": \"\\u0001\", "
-      "\"base\": 1000}]}\n");
+      "\"base\": 1000}]";
+  EXPECT_EQ(formatReport(report, Format::Json),
+            json + ", \"reynolds\": null, \"regime\": null, \"checks\": []}\n");
+  // The checks: after the text table, beside the CSV table on standard error, in the JSON object.
+  report.checks = {2500.25,
+                   checks::Regime::Transitional,
+                   "",
+                   {{checks::Level::Warning, "w \"1\""}, {checks::Level::Note, "n"}}};
+  const QString lines = "warning: w \"1\"\nnote: n\n";
+  EXPECT_TRUE(formatReport(report, Format::Text).endsWith(" 5 \x01\n" + lines));
+  EXPECT_EQ(reportNotes(report, Format::Csv), lines);
+  EXPECT_EQ(reportNotes(report, Format::Json), "");
+  EXPECT_EQ(formatReport(report, Format::Json),
+            json +
+                ", \"reynolds\": 2500.25, \"regime\": \"transitional\", \"checks\": "
+                "[{\"level\": \"warning\", \"text\": \"w \\\"1\\\"\"}, {\"level\": \"note\", "
+                "\"text\": \"n\"}]}\n");
 }
 
 RunResult runProgram(const QStringList& args) {
@@ -175,7 +189,10 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
       // Velocity is an output of the formula: solving for it never converges. The page is
       // printed as before the entry, the row in the unit the entry was given in.
       {1, "bends|--for|vel|pipe d=0.2|m|--format=CSV", kNoSolution,
-       failed + "\"pipe d=0.2 m\" (Pipe Dia.)," + before, "\nPipe Dia.,0.15000,m,0.15,0\n"},
+       failed + "\"pipe d=0.2 m\" (Pipe Dia.)," + before +
+           "warning: Velocity is computed from the other rows and cannot be solved for: choose "
+           "another row to solve for.\n",
+       "\nPipe Dia.,0.15000,m,0.15,0\n"},
       {2, "nothing|flow=0.002", kNoSolution,
        "Formular not available!\n" + failed + "\"flow=0.002\" (Flow)," + before, "N\nFlow "},
       // An entry's unit stays the row's unit; one without a unit is in the default unit.
