@@ -21,6 +21,7 @@
 #include "pages/PageBuilder.h"
 #include "ui/ChecksPanel.h"
 #include "ui/Dialogs.h"
+#include "ui/Fonts.h"
 #include "ui/ProgramEnd.h"
 #include "ui/RichTextBox.h"
 #include "ui/Twips.h"
@@ -55,11 +56,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
       TipTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("frmPageData"));
   setWindowTitle(QStringLiteral("Hazen Williams Formular"));
-  // The page's caption widths (105 twips a character) are made for a small dialog font: Arial
-  // at 8.25 points (its metric twin Liberation Sans where Arial is not installed).
-  QFont formFont(QStringLiteral("Arial"));
-  formFont.setPointSizeF(8.25);
-  setFont(formFont);
+  setFont(ui::formFont());
   TabStrip_->setExpanding(false);
   TabStrip_->setDrawBase(true);
   // A click on a tab takes the focus, so that the value box being edited commits before the

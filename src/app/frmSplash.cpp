@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "app/Version.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 namespace vantrel::app {
@@ -19,14 +20,14 @@ namespace {
 constexpr int kSplashHeight = 4470;
 constexpr int kSplashWidth = 6600;
 
+// Each text fits its line: a label that wraps would lay its text out again and again to find
+// its height, while the splash is the first thing a start shows.
 QLabel* makeLabel(QWidget* parent, int pointSize, bool bold) {
   auto* label = new QLabel(parent);
-  QFont font = label->font();
-  font.setPointSize(pointSize);
+  QFont font = ui::formFont(pointSize);
   font.setBold(bold);
   label->setFont(font);
   label->setAlignment(Qt::AlignCenter);
-  label->setWordWrap(true);
   return label;
 }
 
@@ -36,6 +37,7 @@ frmSplash::frmSplash(ProgramWide& program)
     : QWidget(nullptr, Qt::SplashScreen | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint),
       program_(program) {
   setObjectName(QStringLiteral("frmSplash"));
+  setFont(ui::formFont());
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setLineWidth(2);
@@ -87,9 +89,16 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::setProgress(int percent) {
+  // Loading does not return to the event loop, so the bar is drawn here, but at most once in a
+  // frame of the screen: a drawing more often shows nothing to the eye and costs the start its
+  // time (a progress bar would draw itself at every step).
+  Pbload_->setUpdatesEnabled(false);
   Pbload_->setValue(percent);
-  // Loading does not return to the event loop; draw the bar now.
-  Pbload_->repaint();
+  Pbload_->setUpdatesEnabled(true);
+  if (!sinceDrawn_.isValid() || sinceDrawn_.elapsed() >= kFrameMs) {
+    Pbload_->repaint();
+    sinceDrawn_.start();
+  }
 }
 
 int frmSplash::progress() const {

@@ -2,6 +2,7 @@
 // The splash window shown while the data file loads: the program's title, version, maker and
 // notice, and the progress bar of loading.
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "common/ProgramWide.h"
@@ -31,6 +32,8 @@ class frmSplash : public QWidget {
   QLabel* lblMaker_;
   QLabel* lblNotice_;
   QProgressBar* Pbload_;
+  QElapsedTimer sinceDrawn_;  // since the bar was last drawn during loading
+  static constexpr int kFrameMs = 16;
   bool loadedBefore_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -179,14 +180,18 @@ void CreatePage(PageDataForm& form, Integer& page) {
 void FitUnitFields(PageDataForm& form) {
   QLineEdit* field = form.controls.lblUnit(1);  // the template of every row's field
   const datafile::PageTables& t = form.tables;
-  const QFontMetrics metrics(field->font());
-  int widest = 0;
+  // Most names come again on many rows; each is measured once.
+  QSet<QString> names;
   for (int page = 1; page <= t.UnitName.upper1(); ++page) {
     for (int var = 1; var <= t.UnitName.upper2(); ++var) {
       for (int unit = 1; unit <= t.UnitName.upper3(); ++unit)
-        widest = std::max(widest, metrics.horizontalAdvance(t.UnitName(page, var, unit)));
+        names.insert(t.UnitName(page, var, unit));
     }
   }
+  const QFontMetrics metrics(field->font());
+  int widest = 0;
+  for (const QString& name : names)
+    widest = std::max(widest, metrics.horizontalAdvance(name));
   QStyleOptionFrame frame;
   frame.initFrom(field);
   frame.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, field);

@@ -104,6 +104,9 @@ class Reader {
   // Decoding and formatting of the current font, refreshed when the character state changes.
   CharState synced_;
   bool syncValid_ = false;
+  // The character state may differ from synced_: a formatting word or a group's end came since
+  // the last sync. Text runs between them, most of a document, skip the comparison.
+  bool charsTouched_ = true;
   SymbolKind symbolKind_ = SymbolKind::None;
   ByteDecoder decoder_;
 
@@ -200,6 +203,7 @@ void Reader::closeGroup() {
     syncValid_ = false;
   }
   stack_.pop_back();
+  charsTouched_ = true;
   if (inner == Destination::ColorTable && state().destination != Destination::ColorTable) {
     colorReader_.finish(colors_);
     syncValid_ = false;
@@ -210,6 +214,7 @@ void Reader::skipGroup() {
   if (depth() <= 1) return;  // never skip the document itself
   lexer_.skipGroup();
   stack_.pop_back();
+  charsTouched_ = true;
 }
 
 void Reader::word(const Token& t) {
@@ -245,7 +250,10 @@ void Reader::word(const Token& t) {
 
 void Reader::bodyWord(const Token& t, const WordInfo& info) {
   GroupState& s = state();
-  if (formatWord(t, info.action, s.chars)) return;
+  if (formatWord(t, info.action, s.chars)) {
+    charsTouched_ = true;
+    return;
+  }
   switch (info.action) {
     case WordAction::Ansi:
       documentPage_ = 1252;
@@ -452,6 +460,8 @@ const FontEntry* Reader::effectiveFont(int number) const {
 
 // Brings the builder's formatting and the byte decoding up to date with the character state.
 void Reader::syncFormat() {
+  if (syncValid_ && !charsTouched_) return;
+  charsTouched_ = false;
   const CharState& c = state().chars;
   if (syncValid_ && c == synced_) return;
   synced_ = c;

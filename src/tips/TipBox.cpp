@@ -78,7 +78,7 @@ rtf::RichText UnpackTips(pages::PageDataForm& form, ui::RichTextBox& sData,
     tip = doc.selRtf();
     if (tip.plainText().startsWith(kLineBreak)) tip = tip.slice(2, tip.length() - 2);
   }
-  rtf::renderRichText(tip, *sData.document(), sData.font());
+  rtf::renderRichText(tip, *sData.document(), ui::RichTextBox::ownFont());
   return tip;
 }
 

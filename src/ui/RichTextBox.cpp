@@ -46,12 +46,15 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QTextEdit::NoWrap);
   document()->setDocumentMargin(1);
+  setAccessibleName(QStringLiteral("Tip"));
+  hide();
+}
+
+QFont RichTextBox::ownFont() {
   QFont font(QStringLiteral("Courier New"));
   font.setStyleHint(QFont::TypeWriter);
   font.setPointSizeF(9.75);
-  setFont(font);
-  setAccessibleName(QStringLiteral("Tip"));
-  hide();
+  return font;
 }
 
 }  // namespace vantrel::ui
