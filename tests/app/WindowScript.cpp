@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include "tips/TipBox.h"
+#include "ui/ChecksPanel.h"
 #include "ui/RichTextBox.h"
 #include "ui/Twips.h"
 
@@ -13,7 +14,7 @@ namespace vantrel::testing {
 
 QStringList scriptWords(const QString& script) {
   QStringList words;
-  static const QRegularExpression word(R"("[^"]*"|\S+)");
+  static const QRegularExpression word(R"([^\s"']*("[^"]*"|'[^']*')|\S+)");
   for (const QRegularExpressionMatch& m : word.globalMatch(script))
     words << m.captured();
   return words;
@@ -82,7 +83,8 @@ bool WindowScript::key(const QString& word) {
       {"End", {Qt::Key_End, Qt::NoModifier}},
       {"F4", {Qt::Key_F4, Qt::NoModifier}},
       {"AltDown", {Qt::Key_Down, Qt::AltModifier}},
-      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}}};
+      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}},
+      {"Delete", {Qt::Key_Delete, Qt::NoModifier}}};
   if (!keys.contains(word)) return false;
   QTest::keyClick(run_.focused(), keys[word].first, keys[word].second);
   return true;
@@ -143,6 +145,9 @@ void WindowScript::step(const QString& word) {
     run_.activate();
   } else if (word == "snap") {
     snapshot_ = shown();
+    snapValues_.clear();
+    for (int i = 1; i <= run_.form().controls.rowCount(); ++i)
+      snapValues_.push_back(run_.form().tables.CurValue(i));
   } else {
     ADD_FAILURE() << "unknown step " << word.toStdString();
   }
@@ -159,17 +164,45 @@ QStringList WindowScript::shown() {
   return rows;
 }
 
+// Text checks compare whole texts, or with "~=" whether the text holds the value; a value in
+// quotes may hold blanks, and "|" in it stands for the line break of a message.
+bool textMatches(const QString& text, QString want, bool contains) {
+  if (want.size() >= 2 && (want.front() == '"' || want.front() == '\''))
+    want = want.mid(1, want.size() - 2);
+  want.replace('|', '\r');
+  return contains ? text.contains(want) : text == want;
+}
+
 void WindowScript::check(const QString& word) {
-  const QString what = word.section('=', 0, 0).remove(QRegularExpression("\\d+$"));
+  QString what = word.section('=', 0, 0).remove(QRegularExpression("\\d+$"));
+  const bool contains = what.endsWith('~');
+  if (contains) what.chop(1);
   const QString want = word.section('=', 1);
-  const int n = word.section('=', 0, 0).mid(what.size()).toInt();
+  const int n = word.section('=', 0, 0).remove('~').mid(what.size()).toInt();
   const bool yes = want == "1";
   pages::PageDataForm& f = run_.form();
   const datafile::PageTables& t = f.tables;
   const pages::PageControls& c = f.controls;
   QWidget* focused = run_.focused();
+  const auto expectText = [&](const QString& text) {
+    EXPECT_TRUE(textMatches(text, want, contains)) << text.toStdString();
+  };
   if (what == "v") {
-    EXPECT_EQ(c.txtV(n)->text(), want);
+    expectText(c.txtV(n)->text());
+  } else if (what == "msg") {
+    ASSERT_FALSE(run_.dialogs().messages.empty());
+    expectText(run_.dialogs().messages.back().text);
+  } else if (what == "checks") {
+    expectText(run_.window().checksPanel()->text());
+  } else if (what == "checkstip") {
+    expectText(run_.window().checksPanel()->toolTip());
+  } else if (what == "warning") {
+    EXPECT_EQ(run_.window().checksPanel()->warning(), yes);
+  } else if (what == "kept") {
+    std::vector<Single> values;
+    for (int i = 1; i <= c.rowCount(); ++i)
+      values.push_back(t.CurValue(i));
+    EXPECT_EQ(values == snapValues_, yes);
   } else if (what == "s") {
     EXPECT_FLOAT_EQ(t.CurValue(n), want.toFloat());
   } else if (what == "ask") {

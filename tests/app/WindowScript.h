@@ -5,8 +5,8 @@
 //
 // Steps:
 //   f<n>            row n's value box takes the focus     focus:<c>   control c takes it
-//   "text"          typed (no blanks inside)              Tab Backtab Return Escape Up Down
-//                                                         Space End F4 AltDown CtrlA: keys
+//   "text"          typed                                 Tab Backtab Return Escape Up Down
+//                                                         Space End F4 AltDown CtrlA Delete
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
 //   press:<c>       a press whose release comes while the message box it raised is up
 //   wheel:<c>       the mouse wheel turned over c
@@ -15,12 +15,15 @@
 //   tick            the tip timer runs for real under the next message box
 //   No              the next message box is answered No
 //   away back       another window takes the activation; the window gets it back
-//   snap            remembers what every row shows, for same=
-// Checks (words with "="):
+//   snap            remembers what every row shows and holds, for same= and kept=
+// Checks (words with "="; "~=" for a text that holds the value; '...' or "..." for a value with
+// blanks, "|" in it for a message's line break):
 //   v<n>=text  s<n>=value stored (base unit)  ask<n>=0|1 (caption ends in "?")  ro<n>=0|1
 //   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  row=n (CurFocusRow)  page=n
 //   hl=n (highlighted tab)  unknown=n  list=0|1  tip=n (row n's tip below it; 0: none up)
-//   timer=0|1  msgs=n  help=n (documents asked for)  end=n  edit=n  same=0|1  status=text
+//   timer=0|1  msgs=n  msg=text (the last message)  help=n (documents asked for)  end=n  edit=n
+//   same=0|1 (the rows show what snap saw)  kept=0|1 (the values are snap's)  status=text
+//   checks=text (the checks panel's line)  checkstip=text (its full list)  warning=0|1
 // Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) and button captions.
 
 #include <QPoint>
@@ -28,6 +31,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "app/WindowFixture.h"
 
@@ -56,6 +60,7 @@ class WindowScript {
   DeskUser& user_;
   bool tipUnderBox_ = false;
   QStringList snapshot_;
+  std::vector<Single> snapValues_;
   std::unique_ptr<QWidget> other_;  // the other window of "away"
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QRegularExpression>
 
 #include "app/WindowScript.h"
 
@@ -36,6 +37,11 @@ TEST_P(Scenes, OnTheShippedFile) {
   if (u >= 1 && u <= run.form().controls.rowCount()) {
     EXPECT_NE(run.focused(), run.txtV(u));
   }
+  // And no box ever shows a number that is none.
+  for (int i = 1; i <= run.form().controls.rowCount(); ++i) {
+    EXPECT_FALSE(run.txtV(i)->text().contains(
+        QRegularExpression("nan|inf", QRegularExpression::CaseInsensitiveOption)));
+  }
 }
 
 // Page 1 is Hazen-Williams: Pipe Dia. 300 mm, Flow Rate 50 l/s, C 130, Length 1000 m, Head Loss
@@ -51,6 +57,12 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"LeavingTheWindow", R"(f2 "60" away v5=1.8020 edit=-1 back focus=v2 v2=60 Tab v5=2.5249)"},
     Scene{"AContextMenu", R"(f2 "60" menu:v2 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
     // The unknown: a tick moves the check, the "?" and the read-only box; its own box stays.
+    // Entries are read by the leading-number rule and checked against the range; a refused one
+    // gets the row's value back, in the general form.
+    Scene{"EntriesTheRangeRefuses", R"(snap f1 "abc" Tab v1=300 f1 Delete Tab f1 "-" Tab f1 "0x10" Tab f1 "20000" Tab f1 "123 456 789 pasted from a report" Tab v1=300 kept=1 msgs=6 msg=" Pipe Dia.   out of Range!|Accepted range is:  greater than  0 to  10000mm")"},
+    Scene{"ANumberBeyondTheSingleRange", R"(snap f1 "1e40" Tab v1=300 kept=1 msg=" Pipe Dia.   out of Range!|The number is beyond the largest that can be held (3.402823E+38).")"},
+    Scene{"AUnitWordAfterTheNumber", R"(f1 "5 m" Tab v1=5.0 msgs=0)"},
+    Scene{"AnAbandonedSolveKeepsThePage", R"(snap f1 No "1e-30" Tab v1=300.0 kept=1 same=1 msgs=1 msg~="Try another 500 iterations?")"},
     Scene{"TickingPipeDia", R"(click:c1 unknown=1 ask1=1 ro1=1 ask5=0 ro5=0 click:c1 ask1=1 f5 "5" Tab v1=243.24 v5=5.0000)"},
     // The focus passes the unknown's box on in the direction it came from.
     Scene{"ByTab", "f4 Tab focus=v6 row=6 Backtab focus=v4 row=4"},
@@ -104,9 +116,13 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"AKeyHidesTheTip", "f1 m2 t tip=2 b End tip=0 t tip=0"},
     Scene{"ACommitStopsTheTimer", R"(f1 "1" focus:tabs tip=0 timer=0 b timer=0 m3 t tip=3 b x b x tip=3 timer=0 m2 m2 tip=0)"},
     Scene{"NoTipUnderAMessage", R"(f2 "abc" m3 tick Tab tip=0 msgs=1)"},
-    Scene{"NoTipFromAPageGone", "f1 m3 t tip=3 click:tab2 page=2 tip=0"}),
+    Scene{"NoTipFromAPageGone", "f1 m3 t tip=3 click:tab2 page=2 tip=0"},
+    // The checks panel follows every change of the page. On C.White 8 mm at 6.63 ml/s gives
+    // Re = 4Q/(pi D nu) = 1055: laminar.
+    Scene{"TheChecksFollowThePage", R"s(checks="Re 2.1e5 turbulent (water at 20 °C)" warning=0 click:tab2 checks="Re 2.1e5 turbulent" f1 "8" Tab f2 "0.00663" Tab checks~="Re 1055 laminar · Warning: Laminar flow" warning=1 click:u6 click:list6 checkstip~=" kPa H2O for this flow." click:c9 checks~="Warning: Velocity U is computed")s"},
+    Scene{"AnEntryReadInPart", R"(click:tab2 f1 "8 in" Tab checks~='Note: read "8 in" as 8 mm' click:tab1 click:tab2 checks="Re 8.0e6 turbulent" f1 "8 in" Tab checks~=Note: click:Reset checks="Re 2.1e5 turbulent")"}),
     [](const ::testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
-// clang-format on
+  // clang-format on
 
 }  // namespace
 }  // namespace vantrel::app
