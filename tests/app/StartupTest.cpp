@@ -99,43 +99,31 @@ QPoint pixelsOf(int leftTwips, int topTwips) {
   return {ui::twipsToPixelsX(leftTwips), ui::twipsToPixelsY(topTwips)};
 }
 
-TEST(WindowPosition, FirstRunCentresTheWindow) {
-  testing::WindowRun run;
-  ASSERT_TRUE(run.loaded());
+// With no position stored (a left of 0, whatever the top) the window opens centred; Exit and the
+// close box both store where it stands, and the next start opens it there.
+TEST(WindowPosition, IsKeptByExitAndTheCloseBoxAndCentredWhenNoneIsStored) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const QRect frame = run.window().frameGeometry();
-  EXPECT_NEAR(frame.center().x(), screen.center().x(), 2);
-  EXPECT_NEAR(frame.center().y(), screen.center().y(), 2);
-}
-
-TEST(WindowPosition, ExitStoresItAndTheNextStartOpensThere) {
-  testing::MemoryPositionStore store;
-  {
-    testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
-    ASSERT_TRUE(run.loaded());
-    run.window().move(pixelsOf(1500, 900));
-    run.window().btnExit_Click();
-    EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
+  for (const bool closeBox : {false, true}) {
+    testing::MemoryPositionStore store;
+    store.stored = {0, 2000};
+    {
+      testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
+      ASSERT_TRUE(run.loaded());
+      EXPECT_NEAR(run.window().frameGeometry().center().x(), screen.center().x(), 2);
+      EXPECT_NEAR(run.window().frameGeometry().center().y(), screen.center().y(), 2);
+      run.window().show();
+      run.window().move(pixelsOf(1500, 900));
+      if (closeBox) {
+        run.window().close();
+      } else {
+        run.window().btnExit_Click();
+      }
+      EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
+    }
+    EXPECT_EQ(store.writes, 1);
+    testing::WindowRun next(testing::WindowRun::shippedFile(), &store);
+    EXPECT_EQ(next.window().pos(), pixelsOf(1500, 900));
   }
-  EXPECT_EQ(store.writes, 1);
-  EXPECT_EQ(store.stored.left, 1500);
-  EXPECT_EQ(store.stored.top, 900);
-  testing::WindowRun next(testing::WindowRun::shippedFile(), &store);
-  ASSERT_TRUE(next.loaded());
-  EXPECT_EQ(next.window().pos(), pixelsOf(1500, 900));
-}
-
-TEST(WindowPosition, TheCloseBoxStoresItLikeExit) {
-  testing::MemoryPositionStore store;
-  testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
-  ASSERT_TRUE(run.loaded());
-  run.window().show();
-  run.window().move(pixelsOf(3000, 1200));
-  run.window().close();
-  EXPECT_EQ(store.writes, 1);
-  EXPECT_EQ(store.stored.left, 3000);
-  EXPECT_EQ(store.stored.top, 1200);
-  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{0});
 }
 
 // The user's settings keep the whole 16-bit range; an entry beyond it or not a number reads as
@@ -154,15 +142,6 @@ TEST(WindowPosition, TheSettingsStoreKeepsEverySixteenBitPosition) {
     settings.sync();
     EXPECT_EQ(store.read().left, 0);
   }
-}
-
-TEST(WindowPosition, ALeftOfZeroMeansCentredWhateverTheTop) {
-  testing::MemoryPositionStore store;
-  store.stored = {0, 2000};
-  testing::WindowRun run(testing::WindowRun::shippedFile(), &store);
-  ASSERT_TRUE(run.loaded());
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_NEAR(run.window().frameGeometry().center().y(), screen.center().y(), 2);
 }
 
 }  // namespace

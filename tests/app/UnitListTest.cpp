@@ -4,7 +4,7 @@
 
 #include <QListWidget>
 
-#include "app/WindowFixture.h"
+#include "app/WindowScript.h"
 #include "datafile/LoaderFixture.h"
 #include "input/UnitList.h"
 #include "ui/Twips.h"
@@ -50,21 +50,9 @@ TEST(UnitList, AUnitPastTheListWithAFactorOfZeroTakesNoEntryButCanBeChanged) {
   page.system.replace("#&Flow =, 0.01, 1, 0#", "#&Flow =, 0.01, 3, 0#");
   WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
   ASSERT_TRUE(run.activate());
-  EXPECT_EQ(run.txtV(2)->text(), "0");
-  run.typeInto(2, "5");
-  run.key(Qt::Key_Tab);
-  ASSERT_EQ(run.dialogs().messages.size(), 1u);
-  EXPECT_EQ(run.dialogs().messages[0].text,
-            "Flow cannot be entered in this unit: its conversion factor is 0.");
-  EXPECT_EQ(run.form().tables.CurValue(2), 0.01f);
-
-  clickUnit(run, 2);
-  QListWidget* list = run.window().lstUnit();
-  ASSERT_EQ(list->count(), 1);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(0)).center());
-  WindowRun::settle();
-  EXPECT_EQ(run.txtV(2)->text(), "0.010");
+  testing::WindowScript(run).run(
+      R"(v2=0 snap f2 "5" Tab kept=1 msg="Flow cannot be entered in this unit: its conversion )"
+      R"(factor is 0." click:u2 click:list1 v2=0.010)");
 }
 
 }  // namespace

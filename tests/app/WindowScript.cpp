@@ -213,9 +213,9 @@ void WindowScript::check(const QString& word) {
     EXPECT_EQ(t.VarUnit(t.CurPage, n), want.toInt());
   } else if (what == "focus") {
     EXPECT_EQ(focused, control(want)) << (focused ? focused->accessibleName().toStdString() : "");
-  } else if (what == "sel") {
+  } else if (what == "sel" || what == "unsel") {
     auto* box = qobject_cast<QLineEdit*>(control(want));
-    EXPECT_EQ(box->selectedText(), box->text());
+    EXPECT_EQ(box->selectedText(), what == "sel" ? box->text() : QString());
   } else if (what == "row") {
     EXPECT_EQ(f.CurFocusRow, want.toInt());
   } else if (what == "page") {

@@ -19,7 +19,7 @@
 // Checks (words with "="; "~=" for a text that holds the value; '...' or "..." for a value with
 // blanks, "|" in it for a message's line break):
 //   v<n>=text  s<n>=value stored (base unit)  ask<n>=0|1 (caption ends in "?")  ro<n>=0|1
-//   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  row=n (CurFocusRow)  page=n
+//   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  unsel=<c>  row=n (CurFocusRow)  page=n
 //   hl=n (highlighted tab)  unknown=n  list=0|1  tip=n (row n's tip below it; 0: none up)
 //   timer=0|1  msgs=n  msg=text (the last message)  help=n (documents asked for)  end=n  edit=n
 //   same=0|1 (the rows show what snap saw)  kept=0|1 (the values are snap's)  status=text
