@@ -14,17 +14,18 @@ namespace vantrel::record {
 namespace {
 
 // Laid out by Qt's rich-text engine for the PDF and by browsers for the HTML file: only what
-// both understand. Arial is the window's font (Liberation Sans shares its metrics).
+// both understand. Arial is the window's font (Liberation Sans shares its metrics). Type sizes
+// are left to the reader (a PDF makes the whole record smaller to keep it on one page).
 const QString kStyle = QStringLiteral(
     "body { font-family: Arial, 'Liberation Sans', Helvetica, sans-serif; }\n"
-    "h1 { font-size: 18pt; margin-bottom: 10px; }\n"
-    "h2 { font-size: 13pt; margin-top: 18px; margin-bottom: 8px; }\n"
+    "h1 { margin-bottom: 10px; }\n"
+    "h2 { margin-top: 18px; margin-bottom: 8px; }\n"
     "table { border-collapse: collapse; }\n"
     "th, td { padding: 3px 12px 3px 0; text-align: left; vertical-align: top; }\n"
     "table.grid th, table.grid td { border: 1px solid #808080; padding: 3px 6px; }\n"
     "table.grid th { background-color: #e8e8f4; }\n"
     "td.number { text-align: right; }\n"
-    "p.equation { font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: 12pt; "
+    "p.equation { font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: large; "
     "margin-left: 24px; margin-bottom: 12px; }\n"
     "td.blank { border-bottom-width: 1px; border-bottom-style: solid; "
     "border-bottom-color: #000000; }\n"

@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "record/RecordHtml.h"
 
@@ -21,6 +22,8 @@ constexpr qreal kSmallestPoints = 6;
 // its CSS), and painted scaled to the device.
 constexpr qreal kLayoutDpi = 96;
 constexpr qreal kPointsPerInch = 72;
+// At least these margins, in millimetres, whatever smaller ones a printer offers.
+const QMarginsF kMargins(20, 15, 15, 15);
 
 }  // namespace
 
@@ -32,8 +35,16 @@ bool printRecord(const QString& html, QPagedPaintDevice& device) {
   screen.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
   QTextDocument document;
   document.documentLayout()->setPaintDevice(&screen);
+  // The painter starts at the device's own margins.
+  const QPageLayout layout = device.pageLayout();
+  const QMarginsF has = layout.margins(QPageLayout::Millimeter);
+  const QMarginsF wanted(std::max(has.left(), kMargins.left()), std::max(has.top(), kMargins.top()),
+                         std::max(has.right(), kMargins.right()),
+                         std::max(has.bottom(), kMargins.bottom()));
+  const qreal perMillimetre = kLayoutDpi / 25.4;
   const QSizeF page =
-      device.pageLayout().paintRect(QPageLayout::Point).size() * (kLayoutDpi / kPointsPerInch);
+      layout.fullRectPoints().size() * (kLayoutDpi / kPointsPerInch) -
+      QSizeF(wanted.left() + wanted.right(), wanted.top() + wanted.bottom()) * perMillimetre;
   document.setPageSize(page);
   QFont font(QString::fromLatin1(kRecordFontFamily));
   for (qreal points = kLargestPoints; points >= kSmallestPoints; points -= 0.5) {
@@ -43,6 +54,8 @@ bool printRecord(const QString& html, QPagedPaintDevice& device) {
     if (document.pageCount() <= 1) break;
   }
   painter.scale(device.logicalDpiX() / kLayoutDpi, device.logicalDpiY() / kLayoutDpi);
+  painter.translate((wanted.left() - has.left()) * perMillimetre,
+                    (wanted.top() - has.top()) * perMillimetre);
   document.drawContents(&painter, QRectF(QPointF(0, 0), page));
   return painter.end();
 }
@@ -51,8 +64,8 @@ QString saveRecordPdf(const QString& html, const QString& path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QPdfWriter writer(&file);
-  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter));
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargins,
+                                   QPageLayout::Millimeter));
   writer.setResolution(300);
   writer.setTitle(QStringLiteral("Calculation record"));
   writer.setCreator(programName() + u' ' + programVersion());
