@@ -1,6 +1,9 @@
 #include "app/WindowScript.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QWheelEvent>
@@ -47,6 +50,8 @@ QWidget* WindowScript::control(const QString& name) {
   if (name == "list") return list;
   if (name.startsWith("list")) return list->viewport();
   if (name[0] == 'u') return c.lblUnit(name.mid(1).toInt());
+  if (name.startsWith("frame")) return c.Imgbox(name.mid(5).toInt() - 1);
+  if (name == "area") return run_.window().pageArea();
   return run_.named(name);
 }
 
@@ -57,6 +62,9 @@ QPoint WindowScript::pointIn(const QString& name) {
     QListWidget* list = run_.window().lstUnit();
     return list->visualItemRect(list->item(n - 1)).center();
   }
+  // Clear of the rows a frame holds and of the controls on the background.
+  if (name.startsWith("frame")) return control(name)->rect().bottomLeft() + QPoint(3, -3);
+  if (name == "area") return control(name)->rect().bottomRight() - QPoint(3, 3);
   return control(name)->rect().center();
 }
 
@@ -82,7 +90,11 @@ bool WindowScript::key(const QString& word) {
       {"End", {Qt::Key_End, Qt::NoModifier}},
       {"F4", {Qt::Key_F4, Qt::NoModifier}},
       {"AltDown", {Qt::Key_Down, Qt::AltModifier}},
-      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}}};
+      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}},
+      {"CtrlC", {Qt::Key_C, Qt::ControlModifier}},
+      {"CtrlShiftC", {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier}},
+      {"CtrlS", {Qt::Key_S, Qt::ControlModifier}},
+      {"CtrlP", {Qt::Key_P, Qt::ControlModifier}}};
   if (!keys.contains(word)) return false;
   QTest::keyClick(run_.focused(), keys[word].first, keys[word].second);
   return true;
@@ -100,6 +112,14 @@ void WindowScript::step(const QString& word) {
     QTest::mouseClick(control(target), Qt::LeftButton, {}, pointIn(target));
   } else if (word.startsWith("dclick:")) {
     QTest::mouseDClick(control(target), Qt::LeftButton, {}, pointIn(target));
+  } else if (word == "Menu") {
+    // The menu key as the platform delivers it: a context-menu event at the focused control.
+    QWidget* w = run_.focused();
+    const QPoint at = w->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &menu);
+  } else if (word.startsWith("pick:")) {
+    user_.menuChoice = target;
   } else if (word.startsWith("menu:")) {
     QTest::mouseClick(control(target), Qt::RightButton, {}, pointIn(target));
   } else if (word.startsWith("press:")) {
@@ -214,6 +234,8 @@ void WindowScript::check(const QString& word) {
     EXPECT_EQ(shown() == snapshot_, yes) << shown().join(" / ").toStdString();
   } else if (what == "status") {
     EXPECT_EQ(run_.window().statusText(), want);
+  } else if (what == "clip") {
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), want);
   } else {
     ADD_FAILURE() << "unknown check " << word.toStdString();
   }

@@ -6,8 +6,11 @@
 // Steps:
 //   f<n>            row n's value box takes the focus     focus:<c>   control c takes it
 //   "text"          typed (no blanks inside)              Tab Backtab Return Escape Up Down
-//                                                         Space End F4 AltDown CtrlA: keys
+//                                                         Space End F4 AltDown CtrlA CtrlC
+//                                                         CtrlShiftC CtrlS CtrlP: keys
+//   Menu            the menu key (a context menu at the control with the focus)
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
+//   pick:<text>     the next menu's item whose text begins so is clicked
 //   press:<c>       a press whose release comes while the message box it raised is up
 //   wheel:<c>       the mouse wheel turned over c
 //   m<n> b x        the pointer over row n's value box, the page background, the tip box
@@ -21,7 +24,9 @@
 //   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  row=n (CurFocusRow)  page=n
 //   hl=n (highlighted tab)  unknown=n  list=0|1  tip=n (row n's tip below it; 0: none up)
 //   timer=0|1  msgs=n  help=n (documents asked for)  end=n  edit=n  same=0|1  status=text
-// Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) and button captions.
+//   clip=text (the clipboard's text)
+// Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
+// lower left corner) area (the page's background) and button captions.
 
 #include <QPoint>
 #include <QString>

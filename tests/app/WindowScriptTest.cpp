@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"ComputeOnTheLastRow", R"(f8 "1" click:Compute focus=v8 msgs=0)"},
     Scene{"LeavingTheWindow", R"(f2 "60" away v5=1.8020 edit=-1 back focus=v2 v2=60 Tab v5=2.5249)"},
     Scene{"AContextMenu", R"(f2 "60" menu:v2 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
+    // Ctrl+C in a value box copies its selected text, also once the whole page has been copied.
+    Scene{"CtrlCCopiesTheSelection", "f2 CtrlC clip=50.000 CtrlShiftC f3 CtrlC clip=130.0"},
     // The unknown: a tick moves the check, the "?" and the read-only box; its own box stays.
     Scene{"TickingPipeDia", R"(click:c1 unknown=1 ask1=1 ro1=1 ask5=0 ro5=0 click:c1 ask1=1 f5 "5" Tab v1=243.24 v5=5.0000)"},
     // The focus passes the unknown's box on in the direction it came from.
