@@ -112,7 +112,8 @@ inline void pause(int ms) {
 // A person at the desktop while real message boxes come up: each box is answered with a key sent
 // to it (Return: OK or Yes; Escape: No), after `whileUp` has run, which does what the person
 // does meanwhile (lets go of the mouse button whose press raised the box, for one). A context
-// menu is closed with Escape, or its item whose text begins with `menuChoice` is clicked.
+// menu is closed with Escape, or its item whose text begins with `menuChoice` is chosen by its
+// access key.
 class DeskUser : public QObject {
  public:
   DeskUser() {
@@ -127,10 +128,13 @@ class DeskUser : public QObject {
  private:
   void answerBox() {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      if (!menu->isVisible()) return;
       for (QAction* item : menu->actions()) {
-        if (!menuChoice.isEmpty() && item->text().remove('&').startsWith(menuChoice)) {
+        const QString text = item->text();
+        if (!menuChoice.isEmpty() && QString(text).remove('&').startsWith(menuChoice)) {
           menuChoice.clear();
-          QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+          // Its access key, the letter after the "&".
+          QTest::keyClick(menu, text.at(text.indexOf('&') + 1).toLower().toLatin1());
           return;
         }
       }
@@ -197,9 +201,11 @@ class WindowRun {
   // closed; this waits for it and lets what the activation brings run.
   void settleActive() {
     settle();
-    // Without a window manager nobody gives the activation back: do what it would.
+    // Without a window manager nobody gives the activation back: do what it would. A closed
+    // menu may be left the active window there.
+    const QWidget* active = QApplication::activeWindow();
     if (QGuiApplication::platformName() == "offscreen" && !window_->isActiveWindow() &&
-        QApplication::activeWindow() == nullptr) {
+        (active == nullptr || !active->isVisible())) {
       window_->activateWindow();
     }
     if (!QTest::qWaitFor([this] { return window_->isActiveWindow(); }, 2000)) {

@@ -10,7 +10,7 @@
 //                                                         CtrlShiftC CtrlS CtrlP: keys
 //   Menu            the menu key (a context menu at the control with the focus)
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
-//   pick:<text>     the next menu's item whose text begins so is clicked
+//   pick:<text>     the next menu's item whose text begins so is chosen
 //   press:<c>       a press whose release comes while the message box it raised is up
 //   wheel:<c>       the mouse wheel turned over c
 //   m<n> b x        the pointer over row n's value box, the page background, the tip box
