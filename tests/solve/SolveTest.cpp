@@ -246,16 +246,9 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
 
 // The record the program writes, as a PDF and as HTML, read back.
 TEST(Run, TheRecordFileReadsBack) {
-  for (const QString name : {"cli.pdf", "cli.html"}) {
-    const QString path = QDir(kFolder.path()).filePath(name);
-    ASSERT_EQ(runProgram({"--data", kShipped, "H.Williams", "flow=60", "--record", path}).status,
-              kSolved);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = name.endsWith(".pdf")
-                             ? testing::textOfPdf(path)
-                             : testing::textOfHtml(QString::fromUtf8(file.readAll()));
-    testing::expectHazenAt60(testing::readRecord(text), kShipped);
+  for (const QString path : {kFolder.path() + "/cli.pdf", kFolder.path() + "/cli.html"}) {
+    ASSERT_EQ(runProgram({"--data", kShipped, "1", "flow=60", "--record", path}).status, kSolved);
+    testing::expectHazenAt60(testing::recordFileLines(path), kShipped);
   }
 }
 
