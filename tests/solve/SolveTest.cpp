@@ -246,7 +246,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
 
 // The record the program writes, as a PDF and as HTML, read back.
 TEST(Run, TheRecordFileReadsBack) {
-  for (const QString path : {kFolder.path() + "/cli.pdf", kFolder.path() + "/cli.html"}) {
+  for (const QString& path : {kFolder.path() + "/cli.pdf", kFolder.path() + "/cli.html"}) {
     ASSERT_EQ(runProgram({"--data", kShipped, "1", "flow=60", "--record", path}).status, kSolved);
     testing::expectHazenAt60(testing::recordFileLines(path), kShipped);
   }
