@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream help2man
-  xvfb openbox x11-utils
+  xvfb openbox x11-utils poppler-utils
   clang libclang-rt-14-dev
 )
 

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "app/LoadScreen.h"
+#include "app/PageCommands.h"
 #include "datafile/DataFileError.h"
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
@@ -85,6 +86,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   events_->watchWindow(this, pageArea_);
   form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
+  new PageCommands(*form_, dialogs_, services_.documents, this);
 }
 
 frmPageData::~frmPageData() = default;

@@ -24,6 +24,7 @@ namespace vantrel::ui {
 class ChecksPanel;
 class Dialogs;
 class DocumentOpener;
+class FileAndPrintDialogs;
 class ProgramEnd;
 class RichTextBox;
 class WindowPositionStore;
@@ -31,13 +32,14 @@ class WindowPositionStore;
 
 namespace vantrel::app {
 
-// What the window needs from outside: message boxes, the settings store, the way to end and the
-// opening of the help documents.
+// What the window needs from outside: message boxes, the settings store, the way to end, the
+// opening of the help documents, and the file and print dialogs (null: the toolkit's own).
 struct WindowServices {
   ui::Dialogs& dialogs;
   ui::WindowPositionStore& positions;
   ui::ProgramEnd& programEnd;
   ui::DocumentOpener& opener;
+  ui::FileAndPrintDialogs* documents = nullptr;
 };
 
 class frmPageData : public QWidget, private calc::CalcUi {

@@ -45,6 +45,7 @@ QString FindSystemDataFile(QString& sFileName, QString& sFolder, ProgramWide& pr
     if (file.exists() && file.isFile() && !file.isHidden()) {
       // The help documents lie beside the data file.
       program.AppFolder = sFolder = folder;
+      program.DataFile = file.absoluteFilePath();
       return file.fileName();
     }
   }

@@ -32,7 +32,8 @@ Format formatOf(const QString& text) {
   if (lower == u"text") return Format::Text;
   if (lower == u"csv") return Format::Csv;
   if (lower == u"json") return Format::Json;
-  badUsage(QStringLiteral("unknown format \"%1\": text, csv or json").arg(text));
+  if (lower == u"html") return Format::Html;
+  badUsage(QStringLiteral("unknown format \"%1\": text, csv, json or html").arg(text));
 }
 
 UnitChoice unitChoiceOf(const QString& text) {
@@ -53,7 +54,8 @@ int jobsOf(const QString& text) {
 }
 
 // Options that take a value; each but --unit may be given once.
-const QStringList kValueOptions{"--data", "--for", "--format", "--batch", "--jobs", "--unit"};
+const QStringList kValueOptions{"--data", "--for",  "--format", "--batch",
+                                "--jobs", "--unit", "--record"};
 
 void takeOption(Request& r, const QString& option, const QString& value) {
   if (option == u"--data") {
@@ -66,6 +68,8 @@ void takeOption(Request& r, const QString& option, const QString& value) {
     r.batch = value.trimmed();
   } else if (option == u"--jobs") {
     r.jobs = jobsOf(value.trimmed());
+  } else if (option == u"--record") {
+    r.record = value;
   } else {
     r.units.push_back(unitChoiceOf(value));
   }
@@ -90,8 +94,11 @@ void checkCombination(const Request& r, const QStringList& given) {
   }
   if (r.batch.isEmpty() && given.contains(u"--jobs"))
     badUsage(QStringLiteral("--jobs is for --batch"));
-  if (!r.batch.isEmpty() && given.contains(u"--format") && r.format == Format::Text)
+  if (!r.batch.isEmpty() && given.contains(u"--format") &&
+      (r.format == Format::Text || r.format == Format::Html))
     badUsage(QStringLiteral("--batch writes csv or json"));
+  if (!r.batch.isEmpty() && given.contains(u"--record"))
+    badUsage(QStringLiteral("--record is for one page, not for --batch"));
 }
 
 }  // namespace
@@ -155,7 +162,7 @@ Request parseArguments(const QStringList& args) {
 QString usageLine() {
   return QStringLiteral(
       "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
-      "[--unit NAME=UNIT]... [--format text|csv|json]\n"
+      "[--unit NAME=UNIT]... [--format text|csv|json|html] [--record FILE]\n"
       "  or:  vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME] "
       "[--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
       "  or:  vantrel-solve [--data FILE] --list [PAGE]");
@@ -177,8 +184,15 @@ Options:
   --for NAME        the variable to solve for (default: the page's own unknown)
   --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given for
                     several variables. Entries are still read in their own unit.
-  --format F        text (the default for one page), csv or json; for one page, csv and json
-                    add each value in base SI units.
+  --format F        text (the default for one page), csv, json or html; for one page, csv and
+                    json add each value in base SI units, and html prints the calculation
+                    record.
+  --record FILE     writes the calculation record of the page once the entries are in: a
+                    one-page A4 PDF when FILE ends in .pdf, the HTML otherwise. The record
+                    holds the program and its version, the date and time, the data file and
+                    its SHA-256, the formula, every variable with its value as shown, in SI
+                    base units and whether it was entered, computed by the formula or solved
+                    for, the checks, and lines to sign.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case
@@ -197,9 +211,9 @@ Options:
                     one installed with the program)
   -h, --help        prints this help
 
-Exit status: 0 solved (every case of a batch), 2 bad usage, a bad batch header or file, or a
-missing or damaged data file, 3 an entry out of its range, 4 no solution found for an entry,
-5 some case of a batch not solved.
+Exit status: 0 solved (every case of a batch), 2 bad usage, a bad batch header or file, a
+missing or damaged data file, or a record file that cannot be written, 3 an entry out of its
+range, 4 no solution found for an entry, 5 some case of a batch not solved.
 )");
 }
 

@@ -10,7 +10,7 @@
 
 namespace vantrel::solve {
 
-enum class Format { Text, Csv, Json };
+enum class Format { Text, Csv, Json, Html };
 
 // One NAME=VALUE[ UNIT] entry.
 struct Assignment {
@@ -35,6 +35,7 @@ struct Request {
   Format format = Format::Text;  // Csv for a batch unless given
   QString batch;                 // the cases' CSV file, "-" for standard input; "" = no batch
   int jobs = 0;                  // threads of a batch; 0 = one per core
+  QString record;                // the calculation record's file; "" = none
   bool list = false;
   bool help = false;
 };

@@ -11,6 +11,7 @@
 
 #include "calc/PageSession.h"
 #include "datafile/PageTables.h"
+#include "record/RecordHtml.h"
 #include "solve/Arguments.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
@@ -65,6 +66,10 @@ class PageCase {
   // Commits entries in order. The first refused entry ends the case (status 3, no page); an
   // entry the solver gives up on ends it with the page as it was before that entry (status 4).
   CaseOutcome solve(const std::vector<CaseEntry>& entries);
+  // The calculation record of the page as the last solve left it.
+  QString recordHtml(const record::RecordOrigin& origin) const {
+    return record::recordHtml(session_, origin);
+  }
 
  private:
   void startFromDefaults();

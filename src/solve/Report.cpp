@@ -112,6 +112,7 @@ QString formatReport(const PageReport& report, Format format) {
     case Format::Json:
       return jsonReport(report);
     case Format::Text:
+    case Format::Html:  // the calculation record, made from the page itself (solvePage)
       break;
   }
   return textReport(report);

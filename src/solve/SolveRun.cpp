@@ -14,12 +14,14 @@
 #include "solve/Matching.h"
 #include "solve/PageCase.h"
 #include "solve/PageList.h"
+#include "solve/RecordFile.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
 
 namespace vantrel::solve {
 
-void loadDataFile(const QString& path, datafile::PageTables& tables, const QString& programFolder) {
+QString loadDataFile(const QString& path, datafile::PageTables& tables,
+                     const QString& programFolder) {
   QString file;
   if (path.isEmpty()) {
     ProgramWide program;
@@ -51,9 +53,11 @@ void loadDataFile(const QString& path, datafile::PageTables& tables, const QStri
     const datafile::DataFileError described(QString::fromUtf8(error.what()));
     throw SolveError(kBadUsage, terminalLines(datafile::damagedFileMessage(described, file)));
   }
+  return file;
 }
 
-RunResult solvePage(datafile::PageTables& t, const Request& r) {
+RunResult solvePage(datafile::PageTables& t, const Request& r, const QString& dataFile,
+                    const QString& programFolder) {
   const CaseSetup setup = setupOf(t, r);
   std::vector<CaseEntry> entries;
   for (const Assignment& a : r.assignments) {
@@ -66,8 +70,20 @@ RunResult solvePage(datafile::PageTables& t, const Request& r) {
   PageCase page(t, setup);
   const CaseOutcome outcome = page.solve(entries);
   if (!outcome.report) return RunResult{outcome.status, QString(), outcome.message};
-  return RunResult{outcome.status, formatReport(*outcome.report, r.format),
+  RunResult result{outcome.status, formatReport(*outcome.report, r.format),
                    outcome.message + reportNotes(*outcome.report, r.format)};
+  if (r.format != Format::Html && r.record.isEmpty()) return result;
+  const QString html = page.recordHtml(record::originNow(dataFile));
+  if (r.format == Format::Html) result.out = html;
+  if (!r.record.isEmpty()) {
+    const QString why = writeRecordFile(html, r.record, programFolder);
+    if (!why.isEmpty()) {
+      result.status = kBadUsage;
+      result.err += QStringLiteral("The calculation record could not be written to %1: %2.\n")
+                        .arg(r.record, why);
+    }
+  }
+  return result;
 }
 
 int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err,
@@ -79,7 +95,7 @@ int runCommandLine(const QStringList& args, int input, const Write& out, const W
       return kSolved;
     }
     datafile::PageTables tables;
-    loadDataFile(request.dataFile, tables, programFolder);
+    const QString dataFile = loadDataFile(request.dataFile, tables, programFolder);
     if (request.list) {
       out((request.page.isEmpty() ? pageList(tables)
                                   : variableList(tables, findPage(tables, request.page)))
@@ -87,7 +103,7 @@ int runCommandLine(const QStringList& args, int input, const Write& out, const W
       return kSolved;
     }
     if (!request.batch.isEmpty()) return runBatch(tables, request, input, out);
-    const RunResult result = solvePage(tables, request);
+    const RunResult result = solvePage(tables, request, dataFile, programFolder);
     out(result.out.toUtf8());
     err(result.err.toUtf8());
     return result.status;

@@ -35,10 +35,13 @@ RunResult runCommandLine(const QStringList& args, const QString& programFolder =
 // Loads the data file at path; when path is empty, Vantrel.rtf of the current directory or else
 // the one installed beside programFolder (datafile::DataFileFolders). Throws SolveError(kBadUsage)
 // with the window's message for a missing or malformed file, naming every place looked in.
-void loadDataFile(const QString& path, datafile::PageTables& tables,
-                  const QString& programFolder = QString());
+// Returns the path of the file loaded.
+QString loadDataFile(const QString& path, datafile::PageTables& tables,
+                     const QString& programFolder = QString());
 
-// Runs request's one page on tables already loaded; they change as the window's would.
-RunResult solvePage(datafile::PageTables& tables, const Request& request);
+// Runs request's one page on tables already loaded from dataFile; they change as the window's
+// would. A PDF record is written by the module found from programFolder.
+RunResult solvePage(datafile::PageTables& tables, const Request& request,
+                    const QString& dataFile = QString(), const QString& programFolder = QString());
 
 }  // namespace vantrel::solve

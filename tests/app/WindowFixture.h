@@ -9,7 +9,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
@@ -25,6 +27,7 @@
 #include "pages/PageControls.h"
 #include "ui/Dialogs.h"
 #include "ui/DocumentOpener.h"
+#include "ui/FileAndPrintDialogs.h"
 #include "ui/ProgramEnd.h"
 #include "ui/WindowPositionStore.h"
 
@@ -83,6 +86,21 @@ class RecordingOpener : public ui::DocumentOpener {
   QStringList asked;
 };
 
+// Answers the file dialog with `answer` (empty: cancelled) and prints into the PDF file `printTo`.
+class RecordingFileDialogs : public ui::FileAndPrintDialogs {
+ public:
+  QString saveFileName(const QString&, const QString& suggested, const QStringList&) override {
+    this->suggested = suggested;
+    return answer;
+  }
+  bool print(const std::function<void(QPagedPaintDevice&)>& print) override {
+    QPdfWriter printer(printTo);
+    print(printer);
+    return true;
+  }
+  QString answer, suggested, printTo;
+};
+
 // Lets the event loop run for ms milliseconds. Not QTest::qWait, which also deletes what waits for
 // deletion, under the feet of the handlers that a message box interrupted.
 inline void pause(int ms) {
@@ -94,7 +112,8 @@ inline void pause(int ms) {
 // A person at the desktop while real message boxes come up: each box is answered with a key sent
 // to it (Return: OK or Yes; Escape: No), after `whileUp` has run, which does what the person
 // does meanwhile (lets go of the mouse button whose press raised the box, for one). A context
-// menu is closed with Escape.
+// menu is closed with Escape, or its item whose text begins with `menuChoice` is chosen by its
+// access key.
 class DeskUser : public QObject {
  public:
   DeskUser() {
@@ -104,11 +123,22 @@ class DeskUser : public QObject {
   }
   Qt::Key answer = Qt::Key_Return;
   std::function<void()> whileUp;
+  QString menuChoice;
 
  private:
   void answerBox() {
-    if (QWidget* menu = QApplication::activePopupWidget()) {
-      QTest::keyClick(menu, Qt::Key_Escape);  // a context menu: closed without a choice
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      if (!menu->isVisible()) return;
+      for (QAction* item : menu->actions()) {
+        const QString text = item->text();
+        if (!menuChoice.isEmpty() && QString(text).remove('&').startsWith(menuChoice)) {
+          menuChoice.clear();
+          // Its access key, the letter after the "&".
+          QTest::keyClick(menu, text.at(text.indexOf('&') + 1).toLower().toLatin1());
+          return;
+        }
+      }
+      QTest::keyClick(menu, Qt::Key_Escape);  // closed without a choice
       return;
     }
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -135,7 +165,7 @@ class WindowRun {
     if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
-        program_, app::WindowServices{dialogs_, *positions_, end_, opener_});
+        program_, app::WindowServices{dialogs_, *positions_, end_, opener_, &files_});
     loaded_ = window_->Form_Load();
   }
   ~WindowRun() {
@@ -171,9 +201,11 @@ class WindowRun {
   // closed; this waits for it and lets what the activation brings run.
   void settleActive() {
     settle();
-    // Without a window manager nobody gives the activation back: do what it would.
+    // Without a window manager nobody gives the activation back: do what it would. A closed
+    // menu may be left the active window there.
+    const QWidget* active = QApplication::activeWindow();
     if (QGuiApplication::platformName() == "offscreen" && !window_->isActiveWindow() &&
-        QApplication::activeWindow() == nullptr) {
+        (active == nullptr || !active->isVisible())) {
       window_->activateWindow();
     }
     if (!QTest::qWaitFor([this] { return window_->isActiveWindow(); }, 2000)) {
@@ -215,6 +247,7 @@ class WindowRun {
   RecordingDialogs& dialogs() { return dialogs_; }
   RecordingEnd& programEnd() { return end_; }
   RecordingOpener& opener() { return opener_; }
+  RecordingFileDialogs& files() { return files_; }
   QString folder() const { return QDir(folder_.path()).canonicalPath(); }
 
  private:
@@ -226,6 +259,7 @@ class WindowRun {
   MemoryPositionStore* positions_;
   RecordingEnd end_;
   RecordingOpener opener_;
+  RecordingFileDialogs files_;
   ui::QtDialogs realDialogs_;
   std::unique_ptr<DeskUser> user_;
   std::unique_ptr<app::frmPageData> window_;

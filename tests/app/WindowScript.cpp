@@ -1,6 +1,9 @@
 #include "app/WindowScript.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QWheelEvent>
@@ -48,6 +51,8 @@ QWidget* WindowScript::control(const QString& name) {
   if (name == "list") return list;
   if (name.startsWith("list")) return list->viewport();
   if (name[0] == 'u') return c.lblUnit(name.mid(1).toInt());
+  if (name.startsWith("frame")) return c.Imgbox(name.mid(5).toInt() - 1);
+  if (name == "area") return run_.window().pageArea();
   return run_.named(name);
 }
 
@@ -58,6 +63,9 @@ QPoint WindowScript::pointIn(const QString& name) {
     QListWidget* list = run_.window().lstUnit();
     return list->visualItemRect(list->item(n - 1)).center();
   }
+  // Clear of the rows a frame holds and of the controls on the background.
+  if (name.startsWith("frame")) return control(name)->rect().bottomLeft() + QPoint(3, -3);
+  if (name == "area") return control(name)->rect().bottomRight() - QPoint(3, 3);
   return control(name)->rect().center();
 }
 
@@ -84,7 +92,11 @@ bool WindowScript::key(const QString& word) {
       {"F4", {Qt::Key_F4, Qt::NoModifier}},
       {"AltDown", {Qt::Key_Down, Qt::AltModifier}},
       {"CtrlA", {Qt::Key_A, Qt::ControlModifier}},
-      {"Delete", {Qt::Key_Delete, Qt::NoModifier}}};
+      {"Delete", {Qt::Key_Delete, Qt::NoModifier}},
+      {"CtrlC", {Qt::Key_C, Qt::ControlModifier}},
+      {"CtrlShiftC", {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier}},
+      {"CtrlS", {Qt::Key_S, Qt::ControlModifier}},
+      {"CtrlP", {Qt::Key_P, Qt::ControlModifier}}};
   if (!keys.contains(word)) return false;
   QTest::keyClick(run_.focused(), keys[word].first, keys[word].second);
   return true;
@@ -102,6 +114,14 @@ void WindowScript::step(const QString& word) {
     QTest::mouseClick(control(target), Qt::LeftButton, {}, pointIn(target));
   } else if (word.startsWith("dclick:")) {
     QTest::mouseDClick(control(target), Qt::LeftButton, {}, pointIn(target));
+  } else if (word == "Menu") {
+    // The menu key as the platform delivers it: a context-menu event at the focused control.
+    QWidget* w = run_.focused();
+    const QPoint at = w->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &menu);
+  } else if (word.startsWith("pick:")) {
+    user_.menuChoice = target;
   } else if (word.startsWith("menu:")) {
     QTest::mouseClick(control(target), Qt::RightButton, {}, pointIn(target));
   } else if (word.startsWith("press:")) {
@@ -247,6 +267,8 @@ void WindowScript::check(const QString& word) {
     EXPECT_EQ(shown() == snapshot_, yes) << shown().join(" / ").toStdString();
   } else if (what == "status") {
     EXPECT_EQ(run_.window().statusText(), want);
+  } else if (what == "clip") {
+    expectText(QGuiApplication::clipboard()->text());
   } else {
     ADD_FAILURE() << "unknown check " << word.toStdString();
   }

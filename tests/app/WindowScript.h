@@ -7,7 +7,10 @@
 //   f<n>            row n's value box takes the focus     focus:<c>   control c takes it
 //   "text"          typed                                 Tab Backtab Return Escape Up Down
 //                                                         Space End F4 AltDown CtrlA Delete
+//                                                         CtrlC CtrlShiftC CtrlS CtrlP: keys
+//   Menu            the menu key (a context menu at the control with the focus)
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
+//   pick:<text>     the next menu's item whose text begins so is chosen
 //   press:<c>       a press whose release comes while the message box it raised is up
 //   wheel:<c>       the mouse wheel turned over c
 //   m<n> b x        the pointer over row n's value box, the page background, the tip box
@@ -24,7 +27,9 @@
 //   timer=0|1  msgs=n  msg=text (the last message)  help=n (documents asked for)  end=n  edit=n
 //   same=0|1 (the rows show what snap saw)  kept=0|1 (the values are snap's)  status=text
 //   checks=text (the checks panel's line)  checkstip=text (its full list)  warning=0|1
-// Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) and button captions.
+//   clip=text (the clipboard's text)
+// Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
+// lower left corner) area (the page's background) and button captions.
 
 #include <QPoint>
 #include <QString>

@@ -56,6 +56,8 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"ComputeOnTheLastRow", R"(f8 "1" click:Compute focus=v8 msgs=0)"},
     Scene{"LeavingTheWindow", R"(f2 "60" away v5=1.8020 edit=-1 back focus=v2 v2=60 unsel=v2 Tab v5=2.5249)"},
     Scene{"AContextMenu", R"(f2 "60" menu:v2 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
+    // Ctrl+C in a value box copies its selected text, also once the whole page has been copied.
+    Scene{"CtrlCCopiesTheSelection", "f2 CtrlC clip=50.000 CtrlShiftC f3 CtrlC clip=130.0"},
     // The unknown: a tick moves the check, the "?" and the read-only box; its own box stays.
     // Entries are read by the leading-number rule and checked against the range; a refused one
     // gets the row's value back, in the general form.

@@ -7,6 +7,7 @@
 #include <QProcess>
 
 #include "datafile/LoaderFixture.h"
+#include "record/RecordFields.h"
 #include "solve/Matching.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
@@ -62,7 +63,7 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       // An option ends an entry: a word after it is no unit.
       {{"1", "flow=60", "--for", "head", "l/s"}, "unexpected \"l/s\"" + usage},
       {{"1", "=5"}, "\"=5\" names no variable before its \"=\"" + usage},
-      {{"1", "--format", "xml"}, "unknown format \"xml\": text, csv or json" + usage},
+      {{"1", "--format", "xml"}, "unknown format \"xml\": text, csv, json or html" + usage},
       {{"1", "--for"}, "--for needs a value" + usage},
       {{"1", "--for", " "}, "--for needs a value" + usage},
       {{"1", "--for", "a", "--for=b"}, "--for is given twice" + usage},
@@ -72,6 +73,9 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
        "entries and --batch do not go together: the batch file's columns hold the entries" + usage},
       {{"1", "--jobs", "2"}, "--jobs is for --batch" + usage},
       {{"1", "--batch=-", "--format=text"}, "--batch writes csv or json" + usage},
+      {{"1", "--batch=-", "--format=html"}, "--batch writes csv or json" + usage},
+      {{"1", "--batch=-", "--record", "r.pdf"},
+       "--record is for one page, not for --batch" + usage},
   };
   for (const auto& [args, wanted] : lines)
     EXPECT_EQ(outcome([&] { return described(parseArguments(args)); }), wanted)
@@ -154,7 +158,7 @@ RunResult runProgram(const QStringList& args) {
 
 // Each row is run here and as the program, in a folder without Vantrel.rtf; neither finds one
 // installed beside the program.
-TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
+TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
   const QString here = QDir(kFolder.path()).canonicalPath();
   const QString programFolder = QFileInfo(VANTREL_SOLVE_PROGRAM).canonicalPath();
   const QString installed = QDir::cleanPath(programFolder + "/../share/vantrel/Vantrel.rtf");
@@ -213,6 +217,15 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
       {2, "2|--format|json", kSolved, "",
        "{\"page\": \"Spare\", \"title\": \"S\", \"unknown\": \"\", \"variables\": [{\"name\": "
        "\"D\", \"value\": \"100.0\", \"unit\": \"mm\", \"base\": 0.1}, "},
+      // The calculation record in place of the table, or beside it in a file.
+      {1, "1|--format|html", kSolved, "", "<h1>Calculation record</h1>"},
+      {1, "1|--record|" + here + "/r.pdf", kSolved, "", "Head Loss?"},
+      {1, "1|--record|" + here + "/gone/r.pdf", kBadUsage,
+       "The calculation record could not be written to " + here +
+           "/gone/r.pdf: No such file or directory.\n",
+       "Head Loss?"},
+      {1, "1|d=-1|--record|" + here + "/refused.html", kRefused,
+       " Pipe Dia.   out of Range!\nAccepted range is:  greater than  0 to  10000mm\n", ""},
   };
   const QString previous = QDir::currentPath();
   QDir::setCurrent(here);
@@ -227,7 +240,16 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndTheThreeFormats) {
       EXPECT_TRUE(r.out.contains(out)) << r.out.toStdString();
     }
   }
+  EXPECT_FALSE(QFile::exists(here + "/refused.html"));
   QDir::setCurrent(previous);
+}
+
+// The record the program writes, as a PDF and as HTML, read back.
+TEST(Run, TheRecordFileReadsBack) {
+  for (const QString& path : {kFolder.path() + "/cli.pdf", kFolder.path() + "/cli.html"}) {
+    ASSERT_EQ(runProgram({"--data", kShipped, "1", "flow=60", "--record", path}).status, kSolved);
+    testing::expectHazenAt60(testing::recordFileLines(path), kShipped);
+  }
 }
 
 }  // namespace

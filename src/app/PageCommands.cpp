@@ -1,0 +1,125 @@
+#include "app/PageCommands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QRegularExpression>
+
+#include "common/KeyCodes.h"
+#include "input/ValueEntry.h"
+#include "pages/PageDataForm.h"
+#include "record/PageCopy.h"
+#include "record/RecordHtml.h"
+#include "record/RecordOutput.h"
+#include "ui/Dialogs.h"
+#include "ui/FileAndPrintDialogs.h"
+
+namespace vantrel::app {
+
+PageCommands::PageCommands(pages::PageDataForm& form, ui::Dialogs& dialogs,
+                           ui::FileAndPrintDialogs* documents, QWidget* window)
+    : QObject(window),
+      form_(form),
+      dialogs_(dialogs),
+      ownDocuments_(documents ? nullptr : std::make_unique<ui::QtFileAndPrintDialogs>(window)),
+      documents_(documents ? *documents : *ownDocuments_),
+      window_(window),
+      menu_(new QMenu(window)),
+      folder_(QDir::currentPath()) {
+  menu_->setAccessibleName(QStringLiteral("Page"));
+  addCommand(QStringLiteral("&Copy page"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+             &PageCommands::copyPage);
+  addCommand(QStringLiteral(u"&Save calculation record…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+             &PageCommands::saveRecord);
+  addCommand(QStringLiteral(u"&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+             &PageCommands::printRecord);
+  // What the background, the frames, the check boxes and the buttons leave of a context-menu
+  // event reaches the window; the value boxes and unit fields keep their own menus.
+  window->installEventFilter(this);
+}
+
+PageCommands::~PageCommands() = default;
+
+void PageCommands::addCommand(const QString& text, const QKeySequence& keys,
+                              void (PageCommands::*run)()) {
+  auto* action = new QAction(text, menu_);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, run);
+  menu_->addAction(action);
+  window_->addAction(action);
+}
+
+bool PageCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != window_ || event->type() != QEvent::ContextMenu) return false;
+  menu_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+  return true;
+}
+
+void PageCommands::commitEntry() {
+  const QWidget* focused = QApplication::focusWidget();
+  for (int i = 1; i <= form_.controls.rowCount(); ++i) {
+    if (form_.controls.txtV(i) == focused && form_.EditFlag != 0)
+      input::txtV_KeyPress(form_, static_cast<Integer>(i), kKeyEnter);
+  }
+}
+
+void PageCommands::copyPage() {
+  commitEntry();
+  const calc::PageSession session = form_.session();
+  auto* data = new QMimeData;
+  data->setText(record::pageText(session));
+  data->setHtml(record::pageHtml(session));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QString PageCommands::recordHtml() const {
+  return record::recordHtml(form_.session(), record::originNow(form_.program.DataFile, loadedBy_));
+}
+
+// "In/Out record.pdf" would name a folder: every run of characters a file name had better not
+// hold becomes one "-".
+QString PageCommands::suggestedPath() const {
+  static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]+"));
+  QString name = form_.tables.PageCaption(form_.tables.CurPage).trimmed();
+  name.replace(unsafe, QStringLiteral("-"));
+  return QDir(folder_).filePath(name + QStringLiteral("-record.pdf"));
+}
+
+void PageCommands::saveRecord() {
+  commitEntry();
+  const QString path = documents_.saveFileName(
+      QStringLiteral("Save calculation record"), suggestedPath(),
+      {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("Web page (*.html *.htm)")});
+  if (path.isEmpty()) return;
+  const QString html = recordHtml();
+  const QString why = record::isPdfPath(path) ? record::saveRecordPdf(html, path)
+                                              : record::saveRecordHtml(html, path);
+  if (why.isEmpty()) {
+    folder_ = QFileInfo(path).absolutePath();
+    return;
+  }
+  dialogs_.message(
+      QStringLiteral("The calculation record could not be saved to\r%1\r%2").arg(path, why),
+      ui::MessageIcon::Critical);
+}
+
+void PageCommands::printRecord() {
+  commitEntry();
+  const QString html = recordHtml();
+  bool printed = true;
+  documents_.print(
+      [&](QPagedPaintDevice& printer) { printed = record::printRecord(html, printer); });
+  if (!printed) {
+    dialogs_.message(QStringLiteral("The calculation record could not be printed."),
+                     ui::MessageIcon::Critical);
+  }
+}
+
+}  // namespace vantrel::app

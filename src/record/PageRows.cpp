@@ -1,0 +1,101 @@
+#include "record/PageRows.h"
+
+#include <charconv>
+#include <stdexcept>
+
+#include "calc/FormulaLayout.h"
+
+namespace vantrel::record {
+
+namespace {
+
+using calc::Quantity;
+
+QString siUnitOf(Quantity quantity) {
+  switch (quantity) {
+    case Quantity::Diameter:
+    case Quantity::UpstreamDiameter:
+    case Quantity::DownstreamDiameter:
+    case Quantity::Roughness:
+    case Quantity::Length:
+    case Quantity::Head:
+      return QStringLiteral("m");
+    case Quantity::Flow:
+      return QStringLiteral(u"m³/s");
+    case Quantity::Viscosity:
+      return QStringLiteral(u"m²/s");
+    case Quantity::Gradient:
+      return QStringLiteral("m/m");
+    case Quantity::Velocity:
+    case Quantity::UpstreamVelocity:
+    case Quantity::DownstreamVelocity:
+    case Quantity::OrificeVelocity:
+      return QStringLiteral("m/s");
+    default:
+      return {};
+  }
+}
+
+// The access key's "&" goes ("&&" stands for one "&"), and so does a "?" at the end.
+QString shownCaption(const QString& caption) {
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] != u'&') {
+      shown += caption[i];
+    } else if (i + 1 < caption.size() && caption[i + 1] == u'&') {
+      shown += u'&';
+      ++i;
+    }
+  }
+  shown = shown.trimmed();
+  if (shown.endsWith(u'?')) shown.chop(1);
+  return shown;
+}
+
+QString shortest(Single value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+}  // namespace
+
+std::vector<RowFacts> pageRows(const calc::PageSession& session) {
+  const calc::Formula formula = calc::formulaOf(session.pageCaption());
+  const auto positions = calc::positionsOf(formula);
+  std::vector<RowFacts> rows;
+  for (Integer i = 1; i <= session.rowCount(); ++i) {
+    RowFacts row;
+    row.caption = shownCaption(session.caption(i));
+    try {
+      row.value = session.valueText(i);
+    } catch (const std::overflow_error&) {
+      // Only a data file's default can be beyond its unit; the SI value still tells it.
+    }
+    row.unit = session.unitName(i).trimmed();
+    row.siValue = shortest(session.value(i));
+    const auto at = static_cast<std::size_t>(i - 1);
+    if (at < positions.size()) row.siUnit = siUnitOf(positions[at].quantity);
+    row.unknown = i == session.unknown();
+    // A result row ticked as the unknown is still what the formula computes; the checks warn.
+    row.source = calc::isWritten(formula, i) ? Source::Computed
+                 : row.unknown               ? Source::SolvedFor
+                                             : Source::Entered;
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+QString sourceName(Source source) {
+  switch (source) {
+    case Source::Computed:
+      return QStringLiteral("computed by the formula");
+    case Source::SolvedFor:
+      return QStringLiteral("solved for");
+    case Source::Entered:
+      break;
+  }
+  return QStringLiteral("entered");
+}
+
+}  // namespace vantrel::record

@@ -1,0 +1,44 @@
+#pragma once
+// The calculation record of the page on show: what an engineering office files for a design
+// figure. One builder serves the window (saved as PDF or HTML, printed) and vantrel-solve.
+//
+// It holds the program and its version, when the record was made, the data file and its
+// SHA-256, the page's caption and title, the formula in words and symbols, every variable with
+// its value as shown, its unit, its value in SI base units and where the value comes from, the
+// engineer's checks, blank lines for the project and the signatures, and "Sheet 1 of 1".
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "calc/PageSession.h"
+
+namespace vantrel::record {
+
+// Where the record comes from, besides the page.
+struct RecordOrigin {
+  QDateTime madeAt;              // local time
+  QString dataFile;              // the data file's path
+  QByteArray dataFileHash;       // SHA-256 of the file as it is now, in hex; empty when unreadable
+  bool dataFileChanged = false;  // the file was written after the program loaded it
+};
+
+// An origin made now for the data file at path, which the program loaded at loadedAt (an
+// invalid time: no change is looked for).
+RecordOrigin originNow(const QString& dataFile, const QDateTime& loadedAt = {});
+
+QString programName();
+QString programVersion();
+// "2026-03-01T14:05:09+01:00": ISO 8601 with the offset always written, also for UTC.
+QString isoTime(const QDateTime& time);
+
+QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin);
+
+// Whether a record file is to be a PDF: its name ends in ".pdf", in any letter case. Any other
+// name gets the HTML.
+bool isPdfPath(const QString& path);
+// Writes html to path. An existing file is replaced only once the new one is complete. Returns
+// why the file could not be written, or an empty string.
+QString saveRecordHtml(const QString& html, const QString& path);
+
+}  // namespace vantrel::record

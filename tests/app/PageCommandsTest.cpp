@@ -1,0 +1,66 @@
+// Copy page, Save calculation record and Print, from the keyboard and from the context menu:
+// what the clipboard holds, the record read back from the file written, and a file that cannot
+// be written. Each starts with 60 l/s typed into Flow Rate and not yet committed.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QMimeData>
+
+#include "app/WindowScript.h"
+#include "record/RecordFields.h"
+
+namespace vantrel::app {
+namespace {
+
+using testing::WindowRun;
+
+TEST(PageCommands, CopyPutsThePageOnTheClipboardAsTextAndAsATable) {
+  for (const char* moves : {"CtrlShiftC", "Tab pick:Copy menu:frame1", "Tab pick:Copy menu:area",
+                            "Tab focus:c3 pick:Copy Menu"}) {
+    SCOPED_TRACE(moves);
+    WindowRun run;
+    ASSERT_TRUE(run.activate());
+    QGuiApplication::clipboard()->clear();
+    testing::WindowScript(run).run(R"(f2 "60" )" + QString(moves) + " msgs=0");
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text(),
+              "Pipe Dia. =\t300.0\tmm\nFlow Rate =\t60.000\tl/s\nC Factor =\t130.0\t\nPipe Length "
+              "=\t1000.0\tm\nHead Loss =\t2.5249\tm\tsolved for\nGradient =\t2.525\tm/km\nK Factor "
+              "=\t68.81\t\nVelocity =\t0.849\tm/s\n");
+    EXPECT_EQ(copied->html().count("<tr>"), 8);
+    EXPECT_TRUE(copied->html().contains(
+        "<tr><td><b>Head Loss =</b></td><td><b>2.5249</b></td><td><b>m</b></td><td><b>solved "
+        "for</b></td></tr>"));
+  }
+}
+
+TEST(PageCommands, TheRecordIsSavedOrPrintedAndReadsBack) {
+  for (const auto& [moves, file] : {std::pair{"CtrlS", "a.pdf"},
+                                    {"Tab pick:Save menu:frame2", "b.html"},
+                                    {"Tab CtrlP", "printed.pdf"},
+                                    {"Tab pick:Print menu:area", "printed.pdf"}}) {
+    SCOPED_TRACE(moves);
+    WindowRun run;
+    ASSERT_TRUE(run.activate());
+    run.files().answer = run.files().printTo = run.folder() + '/' + file;
+    testing::WindowScript(run).run(R"(f2 "60" )" + QString(moves) + " msgs=0");
+    testing::expectHazenAt60(testing::recordFileLines(run.files().answer),
+                             run.folder() + "/Vantrel.rtf");
+  }
+}
+
+TEST(PageCommands, AFileThatCannotBeWrittenIsNamedWithTheReason) {
+  WindowRun run;
+  ASSERT_TRUE(run.activate());
+  run.files().answer = run.folder() + "/gone/record.pdf";
+  testing::WindowScript(run).run(R"(f2 "60" Tab snap CtrlS msgs=1 same=1 s2=0.06 focus=v3)");
+  EXPECT_EQ(run.files().suggested, QDir::currentPath() + "/H.Williams-record.pdf");
+  EXPECT_EQ(run.dialogs().messages.at(0).text, "The calculation record could not be saved to\r" +
+                                                   run.files().answer +
+                                                   "\rNo such file or directory");
+}
+
+}  // namespace
+}  // namespace vantrel::app

@@ -1,0 +1,94 @@
+#pragma once
+// A calculation record read back as its reader sees it: its HTML with the tags taken off, or
+// what pdftotext reads in a PDF of it. The record, window and command-line tests all write the
+// record of H.Williams at 60 l/s and check it here.
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "QtPrinters.h"
+#include "record/RecordHtml.h"
+
+namespace vantrel::testing {
+
+// The lines of a record with their blanks simplified, the empty ones left out.
+inline QStringList recordLines(QString text, bool html) {
+  if (html) {
+    text.remove(
+        QRegularExpression("<head>.*</head>", QRegularExpression::DotMatchesEverythingOption));
+    text.replace(QRegularExpression("</t[dh]>"), " ");
+    text.replace(QRegularExpression("</(tr|p|h1|h2|li)>"), "\n");
+    text.remove(QRegularExpression("<[^>]*>"));
+    text.replace("&nbsp;", " ").replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+  }
+  QStringList lines;
+  for (const QString& line : text.split('\n'))
+    if (!line.simplified().isEmpty()) lines << line.simplified();
+  return lines;
+}
+
+inline QStringList recordFileLines(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  if (!path.endsWith(".pdf")) return recordLines(QString::fromUtf8(file.readAll()), true);
+  QProcess pdftotext;  // poppler-utils
+  pdftotext.start("pdftotext", {"-layout", path, "-"});
+  EXPECT_TRUE(pdftotext.waitForFinished(10000));
+  return recordLines(QString::fromUtf8(pdftotext.readAllStandardOutput()), false);
+}
+
+// H.Williams from its defaults with 60 l/s entered, recorded a moment ago from dataFile: every
+// field, in this order.
+inline void expectHazenAt60(const QStringList& lines, const QString& dataFile) {
+  QFile file(dataFile);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+  const QStringList wanted{
+      "Calculation record",
+      "Program Vantrel " + record::programVersion(),
+      "Data file " + dataFile,
+      "SHA-256 " + hash,
+      "Page H.Williams",
+      "Title Hazen-Williams :- Friction head loss of water in a full pipe",
+      "Formula",
+      "Hazen-Williams. The Hazen-Williams formula gives the friction loss of water in a full pipe.",
+      "Variables",
+      "Variable Value Unit SI value SI unit Source",
+      "Pipe Dia. = 300.0 mm 0.3 m entered",
+      "Flow Rate = 60.000 l/s 0.06 m³/s entered",
+      "C Factor = 130.0 130 entered",
+      "Pipe Length = 1000.0 m 1000 m entered",
+      "Head Loss = 2.5249 m 2.5248725 m solved for",
+      "Gradient = 2.525 m/km 0.0025248725 m/m computed by the formula",
+      "K Factor = 68.81 68.807335 computed by the formula",
+      "Velocity = 0.849 m/s 0.84871626 m/s computed by the formula",
+      "Checks",
+      "Re 2.5e5 turbulent (water at 20 °C)",
+      "No warnings or notes.",
+      "Sign-off",
+      "Project",
+      "Calculated by",
+      "Checked by",
+      "Date",
+      "Sheet 1 of 1"};
+  qsizetype at = 0;
+  for (const QString& line : wanted) {
+    at = lines.indexOf(line, at);
+    ASSERT_GE(at, 0) << "missing or out of order: " << line.toStdString() << "\n"
+                     << lines.join('\n').toStdString();
+  }
+  const QString time = lines.filter(QRegularExpression("^Date and time ")).value(0).mid(14);
+  EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d[+-]\\d\\d:\\d\\d$")
+                  .match(time)
+                  .hasMatch())
+      << time.toStdString();
+  EXPECT_LE(QDateTime::fromString(time, Qt::ISODate).secsTo(QDateTime::currentDateTime()), 60);
+}
+
+}  // namespace vantrel::testing

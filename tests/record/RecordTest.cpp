@@ -1,0 +1,90 @@
+// The calculation record read back from its HTML, what it says of its data file and time, and
+// its formula texts held to the user guide.
+
+#include <gtest/gtest.h>
+
+#include "calc/CalcUi.h"
+#include "datafile/LoaderFixture.h"
+#include "record/FormulaTexts.h"
+#include "record/RecordFields.h"
+
+namespace vantrel::record {
+namespace {
+
+const QString kShipped = QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf");
+
+struct QuietUi : calc::CalcUi {
+  void setStatusText(const QString&) override {}
+  bool askYesNo(const QString&) override { return false; }
+  void showCritical(const QString&) override {}
+};
+
+// The record's lines of page 1 of the file at path, with Flow Rate entered when flow is given.
+QStringList recordOf(const QString& path, const QString& flow, const RecordOrigin& origin) {
+  testing::LoadResult loaded;
+  testing::loadFile(path, loaded);
+  Integer unknown = 0;
+  calc::PageSession session(loaded.tables, unknown);
+  session.enterPage(1);
+  QuietUi ui;
+  Single before = session.value(2);
+  if (!flow.isEmpty()) {
+    EXPECT_TRUE(session.commit(2, flow, before, ui).accepted);
+  }
+  return testing::recordLines(recordHtml(session, origin), true);
+}
+
+TEST(Record, EveryFieldReadsBackFromTheHtml) {
+  testing::expectHazenAt60(recordOf(kShipped, "60", originNow(kShipped)), kShipped);
+}
+
+TEST(Record, SaysWhatItKnowsOfItsDataFileAndTime) {
+  const testing::TempFolder folder;
+  const QString own = folder.write(
+      "own.rtf",
+      testing::rtfFromPlain(testing::fileText({{.system = "#R&&D <x> =, 5, 1, 1# #0,N,Nothing,1#",
+                                                .unit = "\\ROW/@m,0.0,1@\\ROW/",
+                                                .range = "#F,*#"}})));
+  const QDateTime now = QDateTime::currentDateTime();
+  const std::pair<RecordOrigin, QString> origins[] = {
+      {originNow(own, now.addSecs(3600)), "[0-9a-f]{64}"},
+      {originNow(own, now.addSecs(-3600)),
+       "[0-9a-f]{64} \\(the file has changed since it was loaded\\)"},
+      {originNow(folder.path() + "/gone.rtf"), "\\(the file cannot be read\\)"}};
+  for (const auto& [origin, hash] : origins) {
+    const QStringList lines = recordOf(own, "", origin);
+    EXPECT_EQ(lines.indexOf(QRegularExpression("^SHA-256 " + hash + "$")), 4) << hash.toStdString();
+    // A caption as the window shows it, whatever HTML would make of it; no formula to quote.
+    EXPECT_TRUE(lines.contains("R&D <x> = 5.0 m 5 solved for"));
+    EXPECT_TRUE(lines.contains("The page names no formula."));
+  }
+  // The offset is always written, also for UTC.
+  const QDate day(2026, 3, 1);
+  const QTime time(14, 5, 9);
+  EXPECT_EQ(isoTime(QDateTime(day, time, Qt::OffsetFromUTC, -12600)), "2026-03-01T14:05:09-03:30");
+  EXPECT_EQ(isoTime(QDateTime(day, time, Qt::UTC)), "2026-03-01T14:05:09+00:00");
+}
+
+// Each formula section of the guide: its heading names the formula, its equations follow, and
+// then a paragraph whose first sentence the record quotes.
+TEST(FormulaTexts, AreTheUserGuides) {
+  QFile file(VANTREL_SHIPPED_DATA_DIR "/QuorHelp.htm");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  static const QRegularExpression section(
+      R"(<h3[^>]*>\d+\.\d+ (.+?) \(tabs? [^)]*\)</h3>\n((?:<p class="eq">.*</p>\n)+)<p>(.*)</p>)");
+  static const QRegularExpression equation(R"(<p class="eq">(.*)</p>)");
+  int formula = 0;  // the guide's sections are in the order of calc::Formula
+  for (const QRegularExpressionMatch& m : section.globalMatch(QString::fromUtf8(file.readAll()))) {
+    const FormulaText& text = formulaText(static_cast<calc::Formula>(formula++));
+    EXPECT_EQ(m.captured(1), text.name);
+    QStringList equations;
+    for (const QRegularExpressionMatch& e : equation.globalMatch(m.captured(2)))
+      equations << e.captured(1);
+    EXPECT_EQ(equations, text.equations) << text.name.toStdString();
+    EXPECT_TRUE((m.captured(3) + ' ').startsWith(text.sentence + ' ')) << text.name.toStdString();
+  }
+  EXPECT_EQ(formula, static_cast<int>(calc::Formula::None));
+}
+
+}  // namespace
+}  // namespace vantrel::record
