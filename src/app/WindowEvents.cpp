@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyleHints>
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
@@ -320,7 +319,6 @@ bool WindowEvents::unitFieldRelease(QObject* watched, const QMouseEvent* release
       field->rect().contains(release->position().toPoint())) {
     input::lblUnit_Click(form_, i);
     form_.UnitListByKeys = false;
-    listOpenedAt_ = release->timestamp();
   }
   return false;
 }
@@ -329,12 +327,8 @@ bool WindowEvents::unitFieldRelease(QObject* watched, const QMouseEvent* release
 // click lands on it: that click is no choice.
 bool WindowEvents::unitListClick(const QMouseEvent* click) {
   pressPending_ = false;
-  const auto interval =
-      static_cast<unsigned long>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-  const bool second =
-      click->type() == QEvent::MouseButtonDblClick || click->timestamp() - listOpenedAt_ < interval;
-  swallowListRelease_ = second;
-  return second;
+  swallowListRelease_ = click->type() == QEvent::MouseButtonDblClick;
+  return swallowListRelease_;
 }
 
 bool WindowEvents::mouseMove(QObject* watched, const QMouseEvent* move) {

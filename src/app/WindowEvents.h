@@ -72,9 +72,7 @@ class WindowEvents : public QObject {
   // A press has reached the window and not yet its control; the message boxes shown before it.
   bool pressPending_ = false;
   int messagesAtPress_ = 0;
-  // When the unit list was last opened by a click: the second click of a double click lands on
-  // the list and must not choose.
-  unsigned long listOpenedAt_ = 0;
+  // The second click of a double click landed on the unit list: its release chooses nothing.
   bool swallowListRelease_ = false;
 };
 
