@@ -16,7 +16,7 @@ namespace {
 using testing::WindowRun;
 
 TEST(PageCommands, CopyPutsThePageOnTheClipboardAsTextAndAsATable) {
-  for (const char* moves : {"CtrlShiftC", "Tab pick:Copy menu:frame1", "Tab pick:Copy menu:area",
+  for (const char* moves : {"Ctrl+Shift+C", "Tab pick:Copy menu:frame1", "Tab pick:Copy menu:area",
                             "Tab focus:c3 pick:Copy Menu"}) {
     SCOPED_TRACE(moves);
     WindowRun run;
@@ -37,9 +37,9 @@ TEST(PageCommands, CopyPutsThePageOnTheClipboardAsTextAndAsATable) {
 }
 
 TEST(PageCommands, TheRecordIsSavedOrPrintedAndReadsBack) {
-  for (const auto& [moves, file] : {std::pair{"CtrlS", "a.pdf"},
+  for (const auto& [moves, file] : {std::pair{"Ctrl+S", "a.pdf"},
                                     {"Tab pick:Save menu:frame2", "b.html"},
-                                    {"Tab CtrlP", "printed.pdf"},
+                                    {"Tab Ctrl+P", "printed.pdf"},
                                     {"Tab pick:Print menu:area", "printed.pdf"}}) {
     SCOPED_TRACE(moves);
     WindowRun run;
@@ -55,7 +55,7 @@ TEST(PageCommands, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   WindowRun run;
   ASSERT_TRUE(run.activate());
   run.files().answer = run.folder() + "/gone/record.pdf";
-  testing::WindowScript(run).run(R"(f2 "60" Tab snap CtrlS msgs=1 same=1 s2=0.06 focus=v3)");
+  testing::WindowScript(run).run(R"(f2 "60" Tab snap Ctrl+S msgs=1 same=1 s2=0.06 focus=v3)");
   EXPECT_EQ(run.files().suggested, QDir::currentPath() + "/H.Williams-record.pdf");
   EXPECT_EQ(run.dialogs().messages.at(0).text, "The calculation record could not be saved to\r" +
                                                    run.files().answer +

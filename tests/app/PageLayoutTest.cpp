@@ -10,6 +10,7 @@
 
 #include "app/WindowFixture.h"
 #include "datafile/LoaderFixture.h"
+#include "pages/PageBuilder.h"
 #include "ui/Twips.h"
 
 namespace vantrel::app {
@@ -134,6 +135,18 @@ TEST(PageBuild, MarksCheckedRowsAndShowsValuesInTheirUnits) {
   EXPECT_EQ(c.txtV(1)->text(), "0.50");
   EXPECT_EQ(c.txtV(3)->text(), "1.50");
   EXPECT_EQ(c.lblUnit(2)->text(), "m");
+}
+
+TEST(PageBuild, AFailedBuildLeavesTheCheckBoxesListening) {
+  testing::PageText broken;
+  broken.system.replace("0.01, 1, 0#", "0.01, 1, 3#");  // a check state no box can show
+  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({testing::PageText(), broken})));
+  ASSERT_TRUE(run.loaded());
+  datafile::PageTables& t = run.form().tables;
+  pages::RemovePage(run.form());
+  t.CurPage = 2;
+  EXPECT_THROW(pages::CreatePage(run.form(), t.CurPage), std::invalid_argument);
+  EXPECT_EQ(run.form().PageBuilding, 0);
 }
 
 }  // namespace

@@ -60,39 +60,31 @@ TEST(Startup, ShowsPageOneOfTheShippedFile) {
   }
 }
 
-TEST(Startup, AMissingDataFileIsReportedAndEndsTheProgram) {
-  testing::WindowRun run(QByteArray{});
-  EXPECT_FALSE(run.loaded());
-  ASSERT_EQ(run.dialogs().messages.size(), 1u);
-  const testing::RecordedMessage& m = run.dialogs().messages.front();
-  EXPECT_EQ(m.text, "System Data File not found !\r[" + QDir::currentPath() +
-                        "/Vantrel.rtf]\rLoading ABORT !");
-  EXPECT_EQ(m.icon, ui::MessageIcon::Critical);
-  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{1});
-  EXPECT_FALSE(run.window().isVisible());
-  EXPECT_FALSE(run.window().splash().isVisible());
-}
-
-TEST(Startup, AMalformedDataFileIsReportedWithItsPlaceAndEndsTheProgram) {
-  testing::PageText page;
-  page.unit = "\\ROW/@m, 1@\\ROW/ \\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@\\ROW/";
-  testing::WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
-  EXPECT_FALSE(run.loaded());
-  ASSERT_EQ(run.dialogs().messages.size(), 1u);
-  const QString text = run.dialogs().messages.front().text;
-  EXPECT_TRUE(text.startsWith("System Data File is damaged !\r")) << text.toStdString();
-  EXPECT_TRUE(text.contains("unit item has 2 field(s)")) << text.toStdString();
-  EXPECT_TRUE(text.contains("page 1, \"\\UNIT/\" section, row 1, unit item 1"));
-  EXPECT_TRUE(text.endsWith("/Vantrel.rtf]\rLoading ABORT !"));
-  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{2});
-}
-
-TEST(Startup, AFileThatIsNotRtfIsReported) {
-  testing::WindowRun run(QByteArray("just text"));
-  EXPECT_FALSE(run.loaded());
-  ASSERT_EQ(run.dialogs().messages.size(), 1u);
-  EXPECT_TRUE(run.dialogs().messages.front().text.contains("not an RTF document"));
-  EXPECT_EQ(run.programEnd().statuses, std::vector<int>{2});
+// A data file missing, malformed or not RTF at all: one message, with the place of the fault, and
+// the program ends with its status before the window shows.
+TEST(Startup, AFileThatCannotBeLoadedIsReportedAndEndsTheProgram) {
+  testing::PageText malformed;
+  malformed.unit = "\\ROW/@m, 1@\\ROW/ \\ROW/@m,0,1@\\ROW/ \\ROW/@m,0,1@\\ROW/";
+  const QString damaged = "System Data File is damaged !\r";
+  const std::tuple<QByteArray, QString, int> cases[] = {
+      {{}, "System Data File not found !\r[%1/Vantrel.rtf]\rLoading ABORT !", 1},
+      {testing::rtfFromPlain(testing::fileText({malformed})),
+       damaged + "the unit item has 2 field(s); it needs 3 (name, format, factor)\rAt: page 1, "
+                 "\"\\UNIT/\" section, row 1, unit item 1\r[%1/Vantrel.rtf]\rLoading ABORT !",
+       2},
+      {"just text", damaged + "the file is not an RTF document\r[%1/Vantrel.rtf]\rLoading ABORT !",
+       2},
+  };
+  for (const auto& [file, message, status] : cases) {
+    testing::WindowRun run(file);
+    EXPECT_FALSE(run.loaded());
+    ASSERT_EQ(run.dialogs().messages.size(), 1u);
+    EXPECT_EQ(run.dialogs().messages.front().text, message.arg(QDir::currentPath()));
+    EXPECT_EQ(run.dialogs().messages.front().icon, ui::MessageIcon::Critical);
+    EXPECT_EQ(run.programEnd().statuses, std::vector<int>{status});
+    EXPECT_FALSE(run.window().isVisible());
+    EXPECT_FALSE(run.window().splash().isVisible());
+  }
 }
 
 QPoint pixelsOf(int leftTwips, int topTwips) {

@@ -4,8 +4,7 @@
 
 #include <QListWidget>
 
-#include "app/WindowScript.h"
-#include "datafile/LoaderFixture.h"
+#include "app/WindowFixture.h"
 #include "input/UnitList.h"
 #include "ui/Twips.h"
 
@@ -38,21 +37,6 @@ TEST(UnitList, OpensOverTheFieldAllUnitsInSight) {
   EXPECT_EQ(list->accessibleName(), "Units of C Factor =");
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), "no unit");
-}
-
-// Row 2's default unit is its third slot, past its one-unit list, where the factor is 0: it
-// shows 0, takes no entry, and its list still offers the units it has.
-TEST(UnitList, AUnitPastTheListWithAFactorOfZeroTakesNoEntryButCanBeChanged) {
-  testing::PageText page;
-  page.unit =
-      "\\ROW/@m,0.000,1@ @mm,0.0,1000@ @cm,0.0,100@\\ROW/ \\ROW/@m3/s,0.000,1@\\ROW/"
-      " \\ROW/@m,0.000,1@\\ROW/";
-  page.system.replace("#&Flow =, 0.01, 1, 0#", "#&Flow =, 0.01, 3, 0#");
-  WindowRun run(testing::rtfFromPlain(testing::fileText({page})));
-  ASSERT_TRUE(run.activate());
-  testing::WindowScript(run).run(
-      R"(v2=0 snap f2 "5" Tab kept=1 msg="Flow cannot be entered in this unit: its conversion )"
-      R"(factor is 0." click:u2 click:list1 v2=0.010)");
 }
 
 }  // namespace

@@ -56,16 +56,12 @@ class RecordingDialogs : public ui::Dialogs {
 
 class MemoryPositionStore : public ui::WindowPositionStore {
  public:
-  ui::WindowPosition read() override {
-    ++reads;
-    return stored;
-  }
+  ui::WindowPosition read() override { return stored; }
   void write(const ui::WindowPosition& position) override {
     stored = position;
     ++writes;
   }
   ui::WindowPosition stored;
-  int reads = 0;
   int writes = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QWheelEvent>
@@ -77,28 +78,15 @@ void WindowScript::moveOver(QWidget* w) {
   QTest::mouseMove(w, QPoint(2 + point, 2 + point));
 }
 
+// A key or key chord as Qt spells it ("Tab", "Alt+Down", "Ctrl+Shift+C"); the script's own steps
+// start in lower case, or are "Menu" and "No".
 bool WindowScript::key(const QString& word) {
-  static const QMap<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
-      {"Tab", {Qt::Key_Tab, Qt::NoModifier}},
-      {"Backtab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-      {"Return", {Qt::Key_Return, Qt::NoModifier}},
-      {"Escape", {Qt::Key_Escape, Qt::NoModifier}},
-      {"Up", {Qt::Key_Up, Qt::NoModifier}},
-      {"Down", {Qt::Key_Down, Qt::NoModifier}},
-      {"Left", {Qt::Key_Left, Qt::NoModifier}},
-      {"Right", {Qt::Key_Right, Qt::NoModifier}},
-      {"Space", {Qt::Key_Space, Qt::NoModifier}},
-      {"End", {Qt::Key_End, Qt::NoModifier}},
-      {"F4", {Qt::Key_F4, Qt::NoModifier}},
-      {"AltDown", {Qt::Key_Down, Qt::AltModifier}},
-      {"CtrlA", {Qt::Key_A, Qt::ControlModifier}},
-      {"Delete", {Qt::Key_Delete, Qt::NoModifier}},
-      {"CtrlC", {Qt::Key_C, Qt::ControlModifier}},
-      {"CtrlShiftC", {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier}},
-      {"CtrlS", {Qt::Key_S, Qt::ControlModifier}},
-      {"CtrlP", {Qt::Key_P, Qt::ControlModifier}}};
-  if (!keys.contains(word)) return false;
-  QTest::keyClick(run_.focused(), keys[word].first, keys[word].second);
+  if (!word[0].isUpper() || word == "Menu" || word == "No") return false;
+  const QKeySequence sequence(word);
+  if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown) return false;
+  Qt::KeyboardModifiers modifiers = sequence[0].keyboardModifiers();
+  if (sequence[0].key() == Qt::Key_Backtab) modifiers |= Qt::ShiftModifier;  // as keyboards send it
+  QTest::keyClick(run_.focused(), sequence[0].key(), modifiers);
   return true;
 }
 
@@ -210,8 +198,9 @@ void WindowScript::check(const QString& word) {
   if (what == "v") {
     expectText(c.txtV(n)->text());
   } else if (what == "msg") {
-    ASSERT_FALSE(run_.dialogs().messages.empty());
-    expectText(run_.dialogs().messages.back().text);
+    const auto& messages = run_.dialogs().messages;
+    ASSERT_GE(messages.size(), static_cast<std::size_t>(std::max(n, 1)));
+    expectText(n == 0 ? messages.back().text : messages[static_cast<std::size_t>(n - 1)].text);
   } else if (what == "checks") {
     expectText(run_.window().checksPanel()->text());
   } else if (what == "checkstip") {
@@ -227,6 +216,8 @@ void WindowScript::check(const QString& word) {
     EXPECT_FLOAT_EQ(t.CurValue(n), want.toFloat());
   } else if (what == "ask") {
     EXPECT_EQ(c.chkV(n)->text().endsWith('?'), yes);
+  } else if (what == "state") {
+    EXPECT_EQ(c.chkV(n)->checkState(), want.toInt());
   } else if (what == "ro") {
     EXPECT_EQ(c.txtV(n)->isReadOnly(), yes);
   } else if (what == "unit") {

@@ -5,9 +5,8 @@
 //
 // Steps:
 //   f<n>            row n's value box takes the focus     focus:<c>   control c takes it
-//   "text"          typed                                 Tab Backtab Return Escape Up Down
-//                                                         Space End F4 AltDown CtrlA Delete
-//                                                         CtrlC CtrlShiftC CtrlS CtrlP: keys
+//   "text"          typed                                 Tab Backtab Alt+Down Ctrl+Shift+C...:
+//                                                         keys, as Qt names them
 //   Menu            the menu key (a context menu at the control with the focus)
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
 //   pick:<text>     the next menu's item whose text begins so is chosen
@@ -24,10 +23,11 @@
 //   v<n>=text  s<n>=value stored (base unit)  ask<n>=0|1 (caption ends in "?")  ro<n>=0|1
 //   unit<n>=k  focus=<c>  sel=<c> (whole text selected)  unsel=<c>  row=n (CurFocusRow)  page=n
 //   hl=n (highlighted tab)  unknown=n  list=0|1  tip=n (row n's tip below it; 0: none up)
-//   timer=0|1  msgs=n  msg=text (the last message)  help=n (documents asked for)  end=n  edit=n
-//   same=0|1 (the rows show what snap saw)  kept=0|1 (the values are snap's)  status=text
-//   checks=text (the checks panel's line)  checkstip=text (its full list)  warning=0|1
-//   clip=text (the clipboard's text)
+//   state<n>=0|1|2 (unchecked, grey, checked)
+//   timer=0|1  msgs=n  msg=text (the last message)  msg<n>=text (message n)  help=n (documents
+//   asked for)  end=n  edit=n same=0|1 (the rows show what snap saw)  kept=0|1 (the values are
+//   snap's)  status=text checks=text (the checks panel's line)  checkstip=text (its full list)
+//   warning=0|1 clip=text (the clipboard's text)
 // Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
 // lower left corner) area (the page's background) and button captions.
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "QtPrinters.h"
+#include "calc/CalcUi.h"
 #include "datafile/LoadSequence.h"
 #include "datafile/RtfText.h"
 
@@ -64,5 +65,12 @@ inline void loadText(const QString& text, LoadResult& result) {
   TempFolder folder;
   loadFile(folder.write("Vantrel.rtf", rtfFromPlain(text)), result);
 }
+
+// A page session's status line and messages, unseen; every question is answered No.
+struct QuietUi : calc::CalcUi {
+  void setStatusText(const QString&) override {}
+  bool askYesNo(const QString&) override { return false; }
+  void showCritical(const QString&) override {}
+};
 
 }  // namespace vantrel::testing

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/CalcUi.h"
 #include "datafile/LoaderFixture.h"
 #include "record/FormulaTexts.h"
 #include "record/RecordFields.h"
@@ -13,12 +12,6 @@ namespace {
 
 const QString kShipped = QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf");
 
-struct QuietUi : calc::CalcUi {
-  void setStatusText(const QString&) override {}
-  bool askYesNo(const QString&) override { return false; }
-  void showCritical(const QString&) override {}
-};
-
 // The record's lines of page 1 of the file at path, with Flow Rate entered when flow is given.
 QStringList recordOf(const QString& path, const QString& flow, const RecordOrigin& origin) {
   testing::LoadResult loaded;
@@ -26,7 +19,7 @@ QStringList recordOf(const QString& path, const QString& flow, const RecordOrigi
   Integer unknown = 0;
   calc::PageSession session(loaded.tables, unknown);
   session.enterPage(1);
-  QuietUi ui;
+  testing::QuietUi ui;
   Single before = session.value(2);
   if (!flow.isEmpty()) {
     EXPECT_TRUE(session.commit(2, flow, before, ui).accepted);
