@@ -1,8 +1,10 @@
-// Every real word-processor file loads to exactly its expected plain text, writes back to the
-// same document, and can be cut anywhere with the same result as writing and reloading the cut.
+// Every real word-processor file loads to exactly its expected plain text and can be cut anywhere
+// with the same result as writing and reloading the cut. (That each also writes back to the same
+// document is checked with the RTF fuzz target's checks, in tests/fuzz.)
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "TestSupport.h"
@@ -19,25 +21,6 @@ TEST_P(Fixture, LoadsToItsExpectedPlainText) {
   const QString expected = fixtureText(GetParam());
   ASSERT_FALSE(expected.isEmpty());
   EXPECT_EQ(loaded().plainText(), expected);
-}
-
-// The whole document survives writing and reloading; writing again gives the same bytes, all
-// seven-bit, with one balanced outer group.
-TEST_P(Fixture, WritingIsLosslessStableAndSevenBit) {
-  const RichText doc = loaded();
-  const QByteArray rtf = doc.toRtf();
-  const RichText again = RichText::fromRtf(rtf);
-  EXPECT_EQ(firstDifference(again.document(), doc.document()), "");
-  EXPECT_EQ(again.toRtf(), rtf);
-  EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"));
-  int depth = 0;
-  for (qsizetype i = 0; i < rtf.size(); ++i) {
-    ASSERT_LT(static_cast<unsigned char>(rtf[i]), 0x80) << "raw byte at " << i;
-    if (rtf[i] == '\\') ++i;  // an escaped brace is no brace
-    depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
-    ASSERT_TRUE(depth > 0 || i == rtf.size() - 1) << "unbalanced at " << i;
-  }
-  EXPECT_EQ(depth, 0);
 }
 
 // A cut equals the reloaded range RTF (every range of the small files, a random sample of the
@@ -59,9 +42,7 @@ TEST_P(Fixture, CutsEqualReloadedRanges) {
     ranges.emplace_back(std::min(a, b), std::max(a, b));
   }
   for (const auto& [a, b] : ranges) {
-    ASSERT_EQ(firstDifference(doc.slice(a, b - a).document(),
-                              RichText::fromRtf(doc.rangeToRtf(a, b - a)).document()),
-              "")
+    ASSERT_EQ(doc.slice(a, b - a), RichText::fromRtf(doc.rangeToRtf(a, b - a)))
         << "range " << a << ".." << b;
   }
   const auto moved = [&](int p) {
@@ -79,15 +60,17 @@ TEST_P(Fixture, CutsEqualReloadedRanges) {
     std::uniform_int_distribution<int> inner(0, outer.length());
     int c = inner(random), d = inner(random);
     if (c > d) std::swap(c, d);
-    ASSERT_EQ(firstDifference(outer.slice(c, d - c).document(),
-                              doc.slice(moved(a) + c, d - c).document()),
-              "")
+    ASSERT_EQ(outer.slice(c, d - c), doc.slice(moved(a) + c, d - c))
         << a << ".." << b << " then " << c << ".." << d;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFiles, Fixture, testing::ValuesIn(fixtureNames()),
-                         [](const auto& info) { return testName(info.param); });
+                         [](const auto& info) {
+                           std::string name = info.param;
+                           std::replace(name.begin(), name.end(), '-', '_');
+                           return name;
+                         });
 
 }  // namespace
 }  // namespace vantrel::rtf

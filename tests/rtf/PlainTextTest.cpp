@@ -30,7 +30,7 @@ const Case kCases[] = {
     // Unicode and fallbacks.
     {"FallbackAfterDelimiterSpace", R"({\rtf1 \u8804 ?x})", u"≤x"_s},
     {"ControlWordAsFallback", R"({\rtf1 \u8212\emdash x})", u"—x"_s},
-    {"BraceEndsFallbackEarly", R"({\rtf1 {\uc2\u945}bc})", u"αbc"_s},
+    {"BraceEndsFallbackEarly", R"({\rtf1 {\uc2\u945}b{\uc2\u946{c}d}})", u"αbβcd"_s},
     {"NegativeUcIsZero", R"({\rtf1 \uc-1\u945 xy})", u"αxy"_s},
     {"UcIsRestoredByGroupEnd", R"({\rtf1 {\uc0 x}\u945?y})", u"xαy"_s},
     {"CodeAbove65535IsACodePoint", R"({\rtf1 \u120584?})", u"\U0001D708"_s},
@@ -38,11 +38,11 @@ const Case kCases[] = {
     {"ControlCodeFromUnicodeIsDropped", R"({\rtf1 a\u13?\u0?b\u9?c})", u"ab\tc"_s},
     // Code pages.
     {"DocumentCodePage1253", R"({\rtf1\ansi\ansicpg1253 \'e1\'f3\'f2})", u"ασς"_s},
-    {"PcCodePage437", R"({\rtf1\pc \'82\'b0})", u"é░"_s},
+    {"PcCodePage437", R"({\rtf1\pc \'82\'9b})", u"é¢"_s},
     {"UnknownCodePageIs1252", R"({\rtf1\ansi\ansicpg99999 \'e9\'80})", u"é€"_s},
     {"ShiftJisUserDefinedLeadByte", R"({\rtf1\ansi\ansicpg932 \'fa\'40})", u"\u2170"_s},
-    {"Unassigned1252KeepsC1", R"({\rtf1 \'81\'8d\'8f\'90\'9d})",
-     u"\u0081\u008D\u008F\u0090\u009D"_s},
+    {"Unassigned1252KeepsC1", R"({\rtf1 \'81\'8d\'8f\'90\'9d\'9f})",
+     u"\u0081\u008D\u008F\u0090\u009D\u0178"_s},
     {"Charset0Is1252WhateverAnsicpg",
      R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0\fcharset0 Arial;}}\f0 \'e1})", u"á"_s},
     {"DoubleByteLeadBeforeWordIsDropped",

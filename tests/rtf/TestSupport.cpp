@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <algorithm>
 
 namespace vantrel::rtf {
 
@@ -39,11 +38,6 @@ QString fixtureText(const std::string& name) {
   return QString::fromUtf8(readFixture(name, ".txt"));
 }
 
-std::string testName(std::string name) {
-  std::replace(name.begin(), name.end(), '-', '_');
-  return name;
-}
-
 RichText load(const char* rtf) {
   return RichText::fromRtf(QByteArray(rtf));
 }
@@ -67,25 +61,14 @@ std::string describe(const CharFormat& f) {
   return d;
 }
 
-std::string firstDifference(const Document& a, const Document& b) {
-  if (a == b) return "";
-  if (a.text() != b.text()) return "text \"" + show(a.text()) + "\" vs \"" + show(b.text()) + '"';
-  for (size_t i = 0; i < std::min(a.runs().size(), b.runs().size()); ++i) {
-    if (a.runs()[i] != b.runs()[i])
-      return "run " + std::to_string(i) + ": {" + describe(a.runs()[i].format) + "} vs {" +
-             describe(b.runs()[i].format) + "} from " + std::to_string(a.runs()[i].start);
-  }
-  return "breaks, paragraphs, default font or number of runs";
+void PrintTo(const Document& d, std::ostream* os) {
+  *os << '"' << show(d.text()) << '"';
+  for (const TextRun& run : d.runs())
+    *os << " @" << run.start << " {" << describe(run.format) << '}';
 }
 
 void PrintTo(const RichText& t, std::ostream* os) {
-  *os << '"' << show(t.plainText()) << '"';
+  PrintTo(t.document(), os);
 }
 
 }  // namespace vantrel::rtf
-
-QT_BEGIN_NAMESPACE
-void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
