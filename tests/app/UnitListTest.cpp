@@ -13,21 +13,15 @@ namespace {
 
 using testing::WindowRun;
 
-constexpr int kPipeDia = 1, kCFactor = 3;
-
-void clickUnit(WindowRun& run, int row) {
-  QTest::mouseClick(run.form().controls.lblUnit(row), Qt::LeftButton);
-  WindowRun::settle();
-}
-
 // The list opens over the unit field, one 225-twips row a unit, named after its row; a unit
 // named by a single space is listed as "no unit".
 TEST(UnitList, OpensOverTheFieldAllUnitsInSight) {
   WindowRun run;
   ASSERT_TRUE(run.activate());
   QListWidget* list = run.window().lstUnit();
-  for (const int row : {kPipeDia, kCFactor}) {
-    clickUnit(run, row);
+  for (const int row : {1, 3}) {  // Pipe Dia., C Factor
+    QTest::mouseClick(run.form().controls.lblUnit(row), Qt::LeftButton);
+    WindowRun::settle();
     ASSERT_TRUE(list->isVisible());
     EXPECT_EQ(ui::twipsRect(list).topLeft(),
               ui::twipsRect(run.form().controls.lblUnit(row)).topLeft());

@@ -156,8 +156,6 @@ TEST(ResultRows, AreTheRowsTheFormulaWrites) {
     }
     EXPECT_FALSE(isWritten(formulaOf(set.caption), v.upper() + 1));
   }
-  EXPECT_TRUE(isWritten(formulaOf(u" Bends "), 5));
-  EXPECT_FALSE(isWritten(formulaOf(u"bends"), 5));
 }
 
 // Each worked set is solved back for its unknown after each input is moved to its worked value

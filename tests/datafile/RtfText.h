@@ -1,6 +1,6 @@
 #pragma once
-// Test documents: plain text turned into an RTF file the way a word processor writes one
-// (paragraphs as \par, markers' backslashes escaped, non-ASCII as \uN?).
+// Test documents: plain text turned into an RTF file by the engine's own writer (paragraphs as
+// \par, markers' backslashes escaped, non-ASCII as \uN?).
 
 #include <QByteArray>
 #include <QDir>
@@ -8,27 +8,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "rtf/RichText.h"
+
 namespace vantrel::testing {
 
 inline QByteArray rtfFromPlain(const QString& plain) {
-  QByteArray rtf =
-      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
-      "\\pard\\plain\\f0\\fs20 ";
-  for (const QChar ch : plain) {
-    const char16_t c = ch.unicode();
-    if (c == u'\n') {
-      rtf += "\\par\n";
-    } else if (c == u'\\' || c == u'{' || c == u'}') {
-      rtf += '\\';
-      rtf += static_cast<char>(c);
-    } else if (c >= 0x20 && c < 0x7f) {
-      rtf += static_cast<char>(c);
-    } else {
-      rtf += "\\u" + QByteArray::number(static_cast<short>(c)) + "?";
-    }
-  }
-  rtf += "\\par\n}";
-  return rtf;
+  return rtf::RichText::fromPlainText(plain).toRtf();
 }
 
 // A folder that holds test data files and disappears with the test.

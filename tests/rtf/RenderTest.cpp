@@ -29,7 +29,7 @@ QTextCharFormat formatAt(const QTextDocument& doc, const QString& word) {
   return cursor.charFormat();
 }
 
-TEST(Render, CarriesCharacterFormatting) {
+TEST(Render, CarriesCharacterFormattingAndScripts) {
   QTextDocument doc;
   renderRichText(RichText::fromRtf(fixtureRtf("lo-02-formatting")), doc, boxFont());
   EXPECT_EQ(formatAt(doc, u"Normal"_s).fontFamilies().toStringList(),
@@ -45,10 +45,6 @@ TEST(Render, CarriesCharacterFormatting) {
   EXPECT_DOUBLE_EQ(formatAt(doc, u"16 pt"_s).fontPointSize(), 16.0);
   EXPECT_EQ(formatAt(doc, u"mono font"_s).fontFamilies().toStringList(),
             QStringList{u"Liberation Mono"_s});
-}
-
-TEST(Render, SuperscriptAndSubscript) {
-  QTextDocument doc;
   renderRichText(RichText::fromRtf(fixtureRtf("pandoc-04-supersub")), doc, boxFont());
   EXPECT_EQ(formatAt(doc, u"3/s"_s).verticalAlignment(), QTextCharFormat::AlignSuperScript);
   EXPECT_EQ(formatAt(doc, u"1 "_s).verticalAlignment(), QTextCharFormat::AlignSubScript);
