@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/CaptionText.h"
+
 namespace vantrel::checks {
 
 namespace {
@@ -78,12 +80,7 @@ QString PageFacts::shownAs(Quantity quantity, double base) const {
 }
 
 QString PageFacts::rowName(Integer row) const {
-  QString name = session_.caption(row);
-  name.remove(u'&');
-  name = name.trimmed();
-  while (name.endsWith(u'?') || name.endsWith(u'='))
-    name = name.chopped(1).trimmed();
-  return name;
+  return calc::variableName(session_.caption(row));
 }
 
 bool PageFacts::written(Integer row) const {

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "calc/CaptionText.h"
 #include "pages/ChecksRefresh.h"
-#include "pages/PageBuilder.h"
 #include "pages/PageDataForm.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
@@ -26,7 +26,7 @@ void lblUnit_Click(pages::PageDataForm& form, Integer Index) {
   }
   const QLineEdit* field = form.controls.lblUnit(Index);
   list->setAccessibleName(QStringLiteral("Units of ") +
-                          pages::spokenCaption(t.VarCaptionRTF(page, Index).plainText()));
+                          calc::shownCaption(t.VarCaptionRTF(page, Index).plainText()));
   ui::setTwipsRect(list, QRect(ui::twipsLeft(field), ui::twipsTop(field), ui::twipsWidth(list),
                                units * kUnitListRowHeight));
   list->show();

@@ -1,6 +1,7 @@
 #include "numtext/NumberFormat.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -402,6 +403,12 @@ QString formatPattern(Single value, QStringView pattern) {
   }
   if (chosen.isEmpty()) return generalForm(value);
   return renderSection(parseSection(chosen), sevenDigits(value), minus);
+}
+
+QString shortestText(Single value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 }  // namespace vantrel::numtext

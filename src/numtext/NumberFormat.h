@@ -18,5 +18,8 @@ QString leadingSpaceForm(Single value);
 // A value shown through a numeric format pattern (sections, placeholders, grouping, scaling,
 // percent, exponent, literals, named formats). The empty pattern gives the general form.
 QString formatPattern(Single value, QStringView pattern);
+// The shortest decimal text that reads back as the same Single ("0.06", "1e+38"), for what
+// programs read: valid as a JSON number.
+QString shortestText(Single value);
 
 }  // namespace vantrel::numtext

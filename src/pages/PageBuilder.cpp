@@ -13,6 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "calc/CaptionText.h"
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
 #include "pages/ChecksRefresh.h"
@@ -73,8 +74,8 @@ void fillRow(PageDataForm& form, Integer page, int i) {
   c.lblUnit(i)->setVisible(true);
   const QString caption = t.VarCaptionRTF(page, i).plainText();
   box->setText(caption);
-  c.txtV(i)->setAccessibleName(spokenCaption(caption));
-  c.lblUnit(i)->setAccessibleName(QStringLiteral("Unit of ") + spokenCaption(caption));
+  c.txtV(i)->setAccessibleName(calc::shownCaption(caption));
+  c.lblUnit(i)->setAccessibleName(QStringLiteral("Unit of ") + calc::shownCaption(caption));
   box->setCheckState(checkState(t.VarCheck(page, i)));
   if (CheckValue(box) == 1) box->setText(box->text() + QLatin1Char('?'));
 }
@@ -239,15 +240,6 @@ Integer CheckValue(const QCheckBox* box) {
 void MarkComputed(QLineEdit* box, bool computed) {
   box->setReadOnly(computed);
   box->setAccessibleDescription(computed ? QStringLiteral("Computed") : QString());
-}
-
-QString spokenCaption(const QString& caption) {
-  QString spoken = caption;
-  if (spoken.endsWith(u'?')) spoken.chop(1);
-  // "&&" shows one "&"; a single "&" marks the access key and is not shown.
-  for (qsizetype at = spoken.indexOf(u'&'); at >= 0; at = spoken.indexOf(u'&', at + 1))
-    spoken.remove(at, 1);
-  return spoken;
 }
 
 }  // namespace vantrel::pages

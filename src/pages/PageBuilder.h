@@ -49,7 +49,4 @@ Integer CheckValue(const QCheckBox* box);
 // Makes a value box the unknown's (read-only, described as computed) or an input.
 void MarkComputed(QLineEdit* box, bool computed);
 
-// A caption as a screen reader speaks it: without the access-key "&" and the unknown's "?".
-QString spokenCaption(const QString& caption);
-
 }  // namespace vantrel::pages

@@ -1,9 +1,10 @@
 #include "record/PageRows.h"
 
-#include <charconv>
 #include <stdexcept>
 
+#include "calc/CaptionText.h"
 #include "calc/FormulaLayout.h"
+#include "numtext/NumberFormat.h"
 
 namespace vantrel::record {
 
@@ -36,28 +37,6 @@ QString siUnitOf(Quantity quantity) {
   }
 }
 
-// The access key's "&" goes ("&&" stands for one "&"), and so does a "?" at the end.
-QString shownCaption(const QString& caption) {
-  QString shown;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption[i] != u'&') {
-      shown += caption[i];
-    } else if (i + 1 < caption.size() && caption[i + 1] == u'&') {
-      shown += u'&';
-      ++i;
-    }
-  }
-  shown = shown.trimmed();
-  if (shown.endsWith(u'?')) shown.chop(1);
-  return shown;
-}
-
-QString shortest(Single value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return QString::fromLatin1(buffer, result.ptr - buffer);
-}
-
 }  // namespace
 
 std::vector<RowFacts> pageRows(const calc::PageSession& session) {
@@ -66,14 +45,14 @@ std::vector<RowFacts> pageRows(const calc::PageSession& session) {
   std::vector<RowFacts> rows;
   for (Integer i = 1; i <= session.rowCount(); ++i) {
     RowFacts row;
-    row.caption = shownCaption(session.caption(i));
+    row.caption = calc::shownCaption(session.caption(i));
     try {
       row.value = session.valueText(i);
     } catch (const std::overflow_error&) {
       // Only a data file's default can be beyond its unit; the SI value still tells it.
     }
     row.unit = session.unitName(i).trimmed();
-    row.siValue = shortest(session.value(i));
+    row.siValue = numtext::shortestText(session.value(i));
     const auto at = static_cast<std::size_t>(i - 1);
     if (at < positions.size()) row.siUnit = siUnitOf(positions[at].quantity);
     row.unknown = i == session.unknown();

@@ -63,23 +63,6 @@ QStringList unitNames(const datafile::PageTables& t, Integer page, Integer var) 
 
 }  // namespace
 
-QString variableName(const QString& caption) {
-  QStringView name = QStringView(caption).trimmed();
-  if (name.endsWith(u'?')) name = name.chopped(1).trimmed();
-  if (name.endsWith(u'=')) name.chop(1);
-  // Built on the stack and copied once: every case of a batch names every row.
-  QVarLengthArray<QChar, 64> chars;
-  for (qsizetype i = 0; i < name.size(); ++i) {
-    if (name[i] != u'&') {
-      chars.append(name[i]);
-    } else if (i + 1 < name.size() && name[i + 1] == u'&') {
-      chars.append(u'&');  // "&&" shows one "&"
-      ++i;
-    }
-  }
-  return QStringView(chars.data(), chars.size()).trimmed().toString();
-}
-
 QString printedUnitName(const QString& unitName) {
   return unitName.trimmed();
 }

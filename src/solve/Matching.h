@@ -5,13 +5,14 @@
 
 #include <QString>
 
+#include "calc/CaptionText.h"
 #include "datafile/PageTables.h"
 
 namespace vantrel::solve {
 
-// A variable's name as the command line shows and matches it: its caption as the window shows
-// it, without the access-key "&" ("&&" stays one "&"), the trailing "=" and the unknown's "?".
-QString variableName(const QString& caption);
+// Variables are named as calc::variableName gives their captions.
+using calc::variableName;
+
 // A unit's name as printed: the data file's name without the blanks around it ("" for the
 // single blank of a number without a unit).
 QString printedUnitName(const QString& unitName);

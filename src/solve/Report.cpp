@@ -2,9 +2,9 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <charconv>
 #include <stdexcept>
 
+#include "numtext/NumberFormat.h"
 #include "solve/Escaping.h"
 #include "solve/Matching.h"
 #include "solve/SolveError.h"
@@ -47,7 +47,7 @@ QString csvReport(const PageReport& r) {
   QString out = QStringLiteral("name,value,unit,base,unknown\n");
   for (const VariableLine& v : r.variables) {
     out += csvField(v.name) + u',' + csvField(v.value) + u',' + csvField(v.unit) + u',' +
-           shortestNumber(v.base) + u',' + (v.unknown ? u'1' : u'0') + u'\n';
+           numtext::shortestText(v.base) + u',' + (v.unknown ? u'1' : u'0') + u'\n';
   }
   return out;
 }
@@ -63,7 +63,7 @@ QString jsonChecks(const checks::PageChecks& c) {
                          jsonString(f.text));
   }
   return QStringLiteral(", \"reynolds\": %1, \"regime\": %2, \"checks\": [%3]")
-      .arg(c.reynolds ? shortestNumber(static_cast<Single>(*c.reynolds)) : null,
+      .arg(c.reynolds ? numtext::shortestText(static_cast<Single>(*c.reynolds)) : null,
            c.regime ? jsonString(checks::regimeName(*c.regime)) : null,
            findings.join(QStringLiteral(", ")));
 }
@@ -73,7 +73,7 @@ QString jsonReport(const PageReport& r) {
   for (const VariableLine& v : r.variables) {
     variables << QStringLiteral("{\"name\": %1, \"value\": %2, \"unit\": %3, \"base\": %4}")
                      .arg(jsonString(v.name), jsonString(v.value), jsonString(v.unit),
-                          shortestNumber(v.base));
+                          numtext::shortestText(v.base));
   }
   return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]%5}\n")
       .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),
@@ -120,12 +120,6 @@ QString formatReport(const PageReport& report, Format format) {
 
 QString reportNotes(const PageReport& report, Format format) {
   return format == Format::Csv ? checkLines(report.checks) : QString();
-}
-
-QString shortestNumber(Single value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 }  // namespace vantrel::solve

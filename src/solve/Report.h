@@ -38,7 +38,4 @@ QString formatReport(const PageReport& report, Format format);
 // output is the table alone.
 QString reportNotes(const PageReport& report, Format format);
 
-// The shortest decimal text that reads back as the same Single, valid as a JSON number.
-QString shortestNumber(Single value);
-
 }  // namespace vantrel::solve
