@@ -30,14 +30,15 @@ class RecordedEnd : public ui::ProgramEnd {
 
 }  // namespace
 
-int runProgram(Application& application) {
+int runProgram(Application& application, datafile::LoadInAdvance* dataFile) {
   ProgramWide program;
   ui::QtDialogs dialogs;
   ui::QtWindowPositionStore positions;
   RecordedEnd programEnd;
   ui::DesktopDocumentOpener opener;
   application.setDialogs(&dialogs);
-  frmPageData window(program, WindowServices{dialogs, positions, programEnd, opener});
+  frmPageData window(program,
+                     WindowServices{dialogs, positions, programEnd, opener, nullptr, dataFile});
   dialogs.setParent(&window);
   try {
     if (!window.Form_Load()) return programEnd.status();

@@ -17,6 +17,7 @@
 #include "datafile/DataFileError.h"
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
+#include "datafile/LoadInAdvance.h"
 #include "datafile/LoadSequence.h"
 #include "numtext/NumberReading.h"
 #include "pages/PageBuilder.h"
@@ -138,7 +139,10 @@ bool frmPageData::LoadSystemData() {
   LoadScreen screen(splash_, *TabStrip_,
                     [this](const datafile::FormLayout& layout) { applyLayout(layout); });
   try {
-    datafile::ReadSystemData(sData_, form_->tables, path, screen);
+    if (services_.loadInAdvance == nullptr ||
+        !services_.loadInAdvance->finish(path, form_->tables, screen)) {
+      datafile::ReadSystemData(sData_, form_->tables, path, screen);
+    }
   } catch (const datafile::DataFileError& error) {
     abortLoading(datafile::damagedFileMessage(error, path), kStatusMalformedFile);
     return false;

@@ -14,6 +14,10 @@
 #include "pages/PageDataForm.h"
 #include "rtf/WorkingDocument.h"
 
+namespace vantrel::datafile {
+class LoadInAdvance;
+}
+
 class QLabel;
 class QListWidget;
 class QStatusBar;
@@ -40,6 +44,7 @@ struct WindowServices {
   ui::ProgramEnd& programEnd;
   ui::DocumentOpener& opener;
   ui::FileAndPrintDialogs* documents = nullptr;
+  datafile::LoadInAdvance* loadInAdvance = nullptr;  // the data file, when read in advance
 };
 
 class frmPageData : public QWidget, private calc::CalcUi {

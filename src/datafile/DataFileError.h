@@ -31,13 +31,34 @@ class DataFileError : public std::exception {
   mutable QByteArray what_;
 };
 
+// A place in the data file ("row 2"; "page 3, "\UNIT/" section"), put into words only when an
+// error passes through it: loading passes thousands of places and reports one at the most.
+class Place {
+ public:
+  Place(const char* what, int number, const QString* section = nullptr)
+      : what_(what), number_(number), section_(section) {}
+  QString text() const;
+
+ private:
+  const char* what_;
+  int number_;
+  const QString* section_;  // a page's: the marker of its section
+};
+
+inline QString placeText(const Place& place) {
+  return place.text();
+}
+inline QString placeText(const QString& place) {
+  return place;
+}
+
 // Runs body(); a DataFileError escaping from it gets place added to its context.
-template <typename Body>
-decltype(auto) withContext(const QString& place, Body&& body) {
+template <typename PlaceOrText, typename Body>
+decltype(auto) withContext(const PlaceOrText& place, Body&& body) {
   try {
     return body();
   } catch (DataFileError& error) {
-    error.addContext(place);
+    error.addContext(placeText(place));
     throw;
   }
 }

@@ -37,7 +37,7 @@ Number convertField(rtf::WorkingDocument& sData, const rtf::RichText& field,
 template <typename Number>
 Number recordNumber(rtf::WorkingDocument& sData, const std::vector<rtf::RichText>& fields, int k,
                     Number (*read)(rtf::WorkingDocument&, const rtf::RichText&)) {
-  return withContext(QStringLiteral("field %1").arg(k),
+  return withContext(Place("field", k),
                      [&] { return read(sData, fields.at(static_cast<std::size_t>(k))); });
 }
 

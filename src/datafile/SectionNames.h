@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "datafile/DataFileError.h"
 #include "numtext/NumberTypes.h"
 
 namespace vantrel::datafile {
@@ -19,11 +20,12 @@ inline const QString kUnitItemTag = QStringLiteral("@");
 inline QString layoutPlace() {
   return QStringLiteral("layout record of the \"%1\" section").arg(kFormTag);
 }
-inline QString pagePlace(Integer page, const QString& sectionTag) {
-  return QStringLiteral("page %1, \"%2\" section").arg(page).arg(sectionTag);
+// sectionTag is one of the markers above, which outlive every place.
+inline Place pagePlace(Integer page, const QString& sectionTag) {
+  return Place("page", page, &sectionTag);
 }
-inline QString numberedPlace(const char* what, int number) {
-  return QStringLiteral("%1 %2").arg(QLatin1String(what)).arg(number);
+inline Place numberedPlace(const char* what, int number) {
+  return Place(what, number);
 }
 
 }  // namespace vantrel::datafile
