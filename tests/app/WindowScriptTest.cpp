@@ -54,7 +54,7 @@ TEST_P(Scenes, OnTheShippedFile) {
 INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     // Committing: Enter keeps the box, Tab moves on, Compute returns; leaving again, or leaving the
     // window, commits nothing.
-    Scene{"EnterCommits", R"(f2 "60" Return v5=2.5249 v2=60.000 v8=0.849 status=Ready focus=v2 sel=v2 edit=0 msgs=0)"},
+    Scene{"EnterCommits", R"(f2 "60" Return v5=2.5249 v2=60.000 v8=0.849 status=Ready focus=v2 sel=v2 edit=0 msgs=0 "abc" Return v2=60 s2=0.06 v5=2.5249 msgs=1)"},
     Scene{"TabCommits", R"(f2 "60" Tab v5=2.5249 focus=v3 edit=0)"},
     Scene{"ComputeCommits", R"(f2 "60" click:Compute v5=2.5249 focus=v2 sel=v2 f3 click:Compute focus=v3 msgs=0)"},
     Scene{"ComputeOnTheLastRow", R"(f8 "1" click:Compute focus=v8 msgs=0)"},
