@@ -72,8 +72,8 @@ void frmSplash::Form_Load() {
   lblNotice_->setText(QString::fromUtf8(kProgramNotice));
 
   resize(ui::twipsToPixelsX(kSplashWidth, this), ui::twipsToPixelsY(kSplashHeight, this));
-  show();
-  // Centre in whole pixels: halves and the division truncate, as the window sizes are whole twips.
+  // Placed before it is shown, so that the window system maps it where it stays. Centre in whole
+  // pixels: halves and the division truncate, as the window sizes are whole twips.
   if (const QScreen* screen = this->screen()) {
     const int twipsPerPixelX =
         std::max(1, static_cast<int>(std::lround(ui::kTwipsPerInch / ui::logicalDpiX(this))));
@@ -84,8 +84,10 @@ void frmSplash::Form_Load() {
     move((screenWidth / 2 - kSplashWidth / 2) / twipsPerPixelX,
          (screenHeight / 2 - kSplashHeight / 2) / twipsPerPixelY);
   }
+  show();
   raise();
   QCoreApplication::processEvents();
+  sinceDrawn_.start();  // the splash has just drawn its bar
 }
 
 void frmSplash::setProgress(int percent) {

@@ -32,7 +32,7 @@ class frmSplash : public QWidget {
   QLabel* lblMaker_;
   QLabel* lblNotice_;
   QProgressBar* Pbload_;
-  QElapsedTimer sinceDrawn_;  // since the bar was last drawn during loading
+  QElapsedTimer sinceDrawn_;  // since the bar was last drawn
   static constexpr int kFrameMs = 16;
   bool loadedBefore_ = false;
 };
