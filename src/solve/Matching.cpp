@@ -82,20 +82,20 @@ Integer findPage(const datafile::PageTables& t, const QString& text) {
 }
 
 Integer findVariable(const datafile::PageTables& t, Integer page, const QString& text) {
-  const QString wanted = nameKey(text);
+  QString wanted = nameKey(text);
+  // The caption as a page is copied, "Pipe Dia. =", names its variable too.
+  if (wanted.endsWith(u'=')) wanted.chop(1);
   std::vector<Integer> exact;
-  std::vector<Integer> beginning;
-  std::vector<Integer> wordBeginning;
+  std::vector<Integer> fitting;
   for (Integer j = 1; j <= t.VarCount(page) && !wanted.isEmpty(); ++j) {
     const QString name = variableName(t.VarCaptionRTF(page, j).plainText());
     const QString key = nameKey(name);
     if (key == wanted) exact.push_back(j);
-    if (key.startsWith(wanted)) beginning.push_back(j);
-    if (beginsALaterWord(name, wanted)) wordBeginning.push_back(j);
+    if (key.startsWith(wanted) || beginsALaterWord(name, wanted)) fitting.push_back(j);
   }
-  const std::vector<Integer>& found = !exact.empty()       ? exact
-                                      : !beginning.empty() ? beginning
-                                                           : wordBeginning;
+  // A whole caption is never refused for the longer ones it begins ("Flow" beside "Flow Rate");
+  // a shorter name is taken only where no other variable could have been meant.
+  const std::vector<Integer>& found = exact.size() == 1 ? exact : fitting;
   if (found.size() == 1) return found.front();
   const QString names = pageNames(t, page);
   if (found.empty()) {
