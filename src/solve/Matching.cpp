@@ -97,19 +97,17 @@ Integer findVariable(const datafile::PageTables& t, Integer page, const QString&
   // a shorter name is taken only where no other variable could have been meant.
   const std::vector<Integer>& found = exact.size() == 1 ? exact : fitting;
   if (found.size() == 1) return found.front();
-  const QString names = pageNames(t, page);
   if (found.empty()) {
     throw SolveError(kBadUsage, QStringLiteral("%1 has no variable %2. Its variables are: %3.")
-                                    .arg(t.PageCaption(page), quoted(text), names));
+                                    .arg(t.PageCaption(page), quoted(text), pageNames(t, page)));
   }
+  // Those that fit are the choice to be made; the page's other variables are no help in it.
   QStringList candidates;
   for (const Integer j : found)
     candidates << variableName(t.VarCaptionRTF(page, j).plainText());
-  throw SolveError(
-      kBadUsage,
-      QStringLiteral("%1 fits more than one variable of %2 (%3). Its variables are: "
-                     "%4.")
-          .arg(quoted(text), t.PageCaption(page), candidates.join(QStringLiteral(", ")), names));
+  throw SolveError(kBadUsage, QStringLiteral("%1 fits more than one variable of %2: %3.")
+                                  .arg(quoted(text), t.PageCaption(page),
+                                       candidates.join(QStringLiteral(", "))));
 }
 
 Integer findUnit(const datafile::PageTables& t, Integer page, Integer var, const QString& text) {

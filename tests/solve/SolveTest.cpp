@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,7 +12,6 @@
 #include "record/RecordFields.h"
 #include "record/RecordHtml.h"
 #include "solve/Matching.h"
-#include "solve/OutputStream.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
 #include "solve/SolveRun.h"
@@ -84,7 +82,6 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {{"1", "--batch", "-", "d=1"},
        "entries and --batch do not go together: the batch file's columns hold the entries" + usage},
       {{"1", "--jobs", "2"}, "--jobs is for --batch" + usage},
-      {{"1", "--batch=-", "--format=text"}, "--batch writes csv or json" + usage},
       {{"1", "--batch=-", "--format=html"}, "--batch writes csv or json" + usage},
       {{"1", "--batch=-", "--record", "r.pdf"},
        "--record is for one page, not for --batch" + usage},
@@ -110,20 +107,11 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       // A beginning that fits more than one variable is never guessed: beginning the name wins
       // nothing over beginning a later word.
       {'v', 0, 4, 0, "d",
-       "\"d\" fits more than one variable of Orifice (Pipe Dia., Beta d/D, Diff. Head). Its "
-       "variables are: Pipe Dia., Beta d/D, Flow Rate, Diff. Head, Coeff. Cd, Pipe Vel., Orif. "
-       "Vel., K Factor."},
-      {'v', 0, 2, 0, "r",
-       "\"r\" fits more than one variable of C.White (Flow Rate, Roughness). Its variables are: "
-       "Pipe Dia., Flow Rate, Roughness, Viscosity, Pipe Length, Head Loss, Gradient, K Factor, "
-       "Velocity U."},
+       "\"d\" fits more than one variable of Orifice: Pipe Dia., Beta d/D, Diff. Head."},
+      {'v', 0, 2, 0, "r", "\"r\" fits more than one variable of C.White: Flow Rate, Roughness."},
       {'v', 0, 8, 0, "d",
-       "\"d\" fits more than one variable of Expansion (Upstream D1, Downstr. D2). Its variables "
-       "are: Upstream D1, Downstr. D2, Flow Rate, K Factor, Head Loss, Velocity 1, Velocity 2, "
-       "Area Ratio."},
-      {'v', 1, 1, 0, "fl",
-       "\"fl\" fits more than one variable of Nothing (Flow, Flow Rate). Its variables are: Flow, "
-       "Flow Rate, R&D."},
+       "\"d\" fits more than one variable of Expansion: Upstream D1, Downstr. D2."},
+      {'v', 1, 1, 0, "fl", "\"fl\" fits more than one variable of Nothing: Flow, Flow Rate."},
       {'v', 1, 1, 0, "", "Nothing has no variable \"\". Its variables are: Flow, Flow Rate, R&D."},
       {'u', 0, 1, 2, "m3/s", "1"},
       {'u', 0, 2, 3, "um", "3"},
@@ -175,18 +163,7 @@ TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
                 "\"text\": \"n\"}]}\n");
 }
 
-// Where a row sends standard output: "" collects it, ">/dev/full" and ">&-" (closed) fail it.
-RunResult runHere(const QStringList& args, const QString& programFolder, const QString& to) {
-  if (to.isEmpty()) return runCommandLine(args, programFolder);
-  const int fd = to == ">/dev/full" ? ::open("/dev/full", O_WRONLY | O_CLOEXEC) : -1;
-  QByteArray err;
-  const int status = runCommandLine(
-      args, STDIN_FILENO, writerTo(fd, "the output"),
-      [&](const QByteArray& bytes) { err += bytes; }, programFolder);
-  if (fd >= 0) ::close(fd);
-  return {status, QString(), err};
-}
-
+// ">/dev/full" and ">&-" (closed) in `to` fail standard output.
 RunResult runProgram(const QStringList& args, const QString& to = {}) {
   QProcess process;
   if (to == ">/dev/full") process.setStandardOutputFile("/dev/full");
@@ -214,17 +191,13 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
   const QString before = " was not taken: the page is as it was before it.\n";
   const QString full = "vantrel-solve: cannot write the output: No space left on device\n";
   const QString closed = "vantrel-solve: cannot write the output: Bad file descriptor\n";
-  QByteArray cases = "flow\n";
-  for (int n = 0; n < 5000; ++n)
-    cases += QByteArray::number(n % 90 + 1) + '\n';
-  const QString many = kFolder.write("many.csv", cases);
-  // The second case's head loss is too large for the unit --unit chose: it is refused for that
-  // unit, as its own run would be, not for a unit the first case left behind.
+  const QString many = kFolder.write("many.csv", "flow\n" + QByteArray("60\n").repeated(5000));
+  // Its second case is refused for the unit --unit chose, not for one the first case left.
   const QString carried = kFolder.write("carried.csv", "k\n0.5\n30\n");
   // The data file given with --data (0 none, 1 shipped, 2 kOwn, 3 damaged, 4 missing), the rest
-  // of the command line split at "|" (the last part may send standard output elsewhere, as
-  // runHere reads it), the status, standard error, and text standard output must hold ("" when
-  // it must stay empty).
+  // of the command line split at "|" (a last part ">..." sends the program's standard output
+  // there), the status, standard error, and text standard output must hold ("" when it must
+  // stay empty).
   const std::tuple<int, QString, int, QString, QString> rows[] = {
       // Every place looked in is named, one a line.
       {0, "1", kBadUsage, aborted("not found !", here + "/Vantrel.rtf]\n[" + installed), ""},
@@ -283,13 +256,10 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
        "\n,,,,,3,The value is too large to be shown in huge.\n"},
       // Output that could not be written is never taken for done.
       {1, "--help|>/dev/full", kBadUsage, full, ""},
-      {1, "--version|>&-", kBadUsage, closed, ""},
       {1, "--list|>&-", kBadUsage, closed, ""},
       {1, "1|flow=60|>/dev/full", kBadUsage, full, ""},
-      {1, "1|--format|json|>&-", kBadUsage, closed, ""},
-      {1, "1|--batch|" + many + "|>/dev/full", kBadUsage, full, ""},
+      {1, "1|--batch|" + many + "|>&-", kBadUsage, closed, ""},
       {1, "1|--batch|" + many + "|--format|json|>/dev/full", kBadUsage, full, ""},
-      {1, "1|--batch|" + many + "|--format|json|>&-", kBadUsage, closed, ""},
   };
   const QString previous = QDir::currentPath();
   QDir::setCurrent(here);
@@ -298,7 +268,9 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
         (file ? QStringList{"--data", files[file]} : QStringList()) + rest.split('|');
     const QString to = args.last().startsWith('>') ? args.takeLast() : QString();
     SCOPED_TRACE((args.join(' ') + ' ' + to).toStdString());
-    for (const RunResult& r : {runHere(args, programFolder, to), runProgram(args, to)}) {
+    std::vector<RunResult> runs{runProgram(args, to)};
+    if (to.isEmpty()) runs.push_back(runCommandLine(args, programFolder));
+    for (const RunResult& r : runs) {
       EXPECT_EQ(r.status, status);
       EXPECT_EQ(r.err, err);
       EXPECT_EQ(r.out.isEmpty(), out.isEmpty());
