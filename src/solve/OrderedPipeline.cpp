@@ -82,10 +82,10 @@ void OrderedPipeline::writeInOrder(std::unique_lock<std::mutex>& lock) {
   for (auto next = made_.find(written_); next != made_.end(); next = made_.find(written_)) {
     const QByteArray output = std::move(next->second);
     made_.erase(next);
-    const bool failed = failure_ != nullptr;
+    const bool lost = failure_ != nullptr;
     lock.unlock();
     try {
-      if (!failed) write_(output);
+      if (!lost) write_(output);
     } catch (...) {
       const std::lock_guard failed(mutex_);
       if (!failure_) failure_ = std::current_exception();
