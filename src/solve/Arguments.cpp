@@ -78,7 +78,7 @@ void takeOption(Request& r, const QString& option, const QString& value) {
 // What the options ask for together must make sense: a batch takes its entries from its file,
 // and a list computes nothing.
 void checkCombination(const Request& r, const QStringList& given) {
-  if (r.help) return;
+  if (r.help || r.version) return;
   if (r.list) {
     for (const QString& option : given) {
       if (option != u"--data") badUsage(QStringLiteral("--list takes no %1").arg(option));
@@ -99,6 +99,8 @@ void checkCombination(const Request& r, const QStringList& given) {
     badUsage(QStringLiteral("--batch writes csv or json"));
   if (!r.batch.isEmpty() && given.contains(u"--record"))
     badUsage(QStringLiteral("--record is for one page, not for --batch"));
+  if (r.record.trimmed() == u"-" && given.contains(u"--format") && r.format != Format::Html)
+    badUsage(QStringLiteral("--record - and --format both write to standard output"));
 }
 
 }  // namespace
@@ -118,6 +120,10 @@ Request parseArguments(const QStringList& args) {
       }
       if (arg == u"--list") {
         r.list = true;
+        continue;
+      }
+      if (arg == u"--version") {
+        r.version = true;
         continue;
       }
       const qsizetype equals = arg.indexOf(u'=');
@@ -154,6 +160,11 @@ Request parseArguments(const QStringList& args) {
   }
   checkCombination(r, given);
   if (!r.batch.isEmpty() && !given.contains(u"--format")) r.format = Format::Csv;
+  // "-" is standard output, where the record is what --format html prints.
+  if (r.record.trimmed() == u"-") {
+    r.record.clear();
+    r.format = Format::Html;
+  }
   return r;
 }
 
@@ -165,7 +176,8 @@ QString usageLine() {
       "[--unit NAME=UNIT]... [--format text|csv|json|html] [--record FILE]\n"
       "  or:  vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME] "
       "[--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
-      "  or:  vantrel-solve [--data FILE] --list [PAGE]");
+      "  or:  vantrel-solve [--data FILE] --list [PAGE]\n"
+      "  or:  vantrel-solve --help | --version");
 }
 
 QString helpText() {
@@ -176,9 +188,12 @@ committed in turn and the unknown solved for; then every variable is printed.
 
 PAGE is a tab caption (H.Williams), in any letter case, or a page number. NAME=VALUE[ UNIT]
 enters VALUE into a variable, in the order given. NAME is the variable's caption in any letter
-case with blanks ignored; the beginning of it, or of any of its words, is enough when only one
-variable fits ("length" finds Pipe Length). UNIT is one of the variable's units (60 l/s or
-60l/s); without one, the value is in the variable's default unit.
+case with blanks ignored (its closing "=" may stay: "Pipe Dia. ="); the beginning of it, or of
+any of its words, is enough when only one variable fits ("length" finds Pipe Length). A name
+that fits more than one variable is refused with those it fits ("d" on Orifice: Pipe Dia.,
+Beta d/D, Diff. Head); nothing is guessed. The same holds for --for, --unit and the columns
+of --batch. UNIT is one of the variable's units (60 l/s or 60l/s); without one, the value is
+in the variable's default unit.
 
 Options:
   --for NAME        the variable to solve for (default: the page's own unknown)
@@ -188,7 +203,8 @@ Options:
                     json add each value in base SI units, and html prints the calculation
                     record.
   --record FILE     writes the calculation record of the page once the entries are in: a
-                    one-page A4 PDF when FILE ends in .pdf, the HTML otherwise. The record
+                    one-page A4 PDF when FILE ends in .pdf, the HTML otherwise; "-" prints
+                    the HTML on standard output, as --format html does. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
                     base units and whether it was entered, computed by the formula or solved
@@ -203,16 +219,20 @@ Options:
                     it is shown in, then status and message) or json (the one-page object with
                     "line", "status" and "message" added; a refused case has only those three).
                     A case refused or unsolved gets its status 3 or 4, a line that is no case
-                    (too many cells, a quote left open) status 2, and the batch goes on.
+                    (too many cells, a quote left open) status 2, and the batch goes on: a
+                    line break ends a case even inside quotes. Empty cells at the end of a
+                    line, the header's too, are no columns ("Flow Rate,Pipe Dia.,").
   --jobs N          threads that solve a batch (default: one for each core)
   --list [PAGE]     names the pages; with PAGE, every variable of it: its default, accepted
                     range, units, and whether the formula computes it (a result row)
   --data FILE       the data file (default: Vantrel.rtf in the current directory, else the
                     one installed with the program)
   -h, --help        prints this help
+  --version         prints the program's name and version
 
 Exit status: 0 solved (every case of a batch), 2 bad usage, a bad batch header or file, a
-missing or damaged data file, or a record file that cannot be written, 3 an entry out of its
+missing or damaged data file, a record file that cannot be written, or output that cannot be
+written (standard output full or closed: the message names the reason), 3 an entry out of its
 range, 4 no solution found for an entry, 5 some case of a batch not solved.
 )");
 }

@@ -38,6 +38,7 @@ struct Request {
   QString record;                // the calculation record's file; "" = none
   bool list = false;
   bool help = false;
+  bool version = false;
 };
 
 // Throws SolveError(kBadUsage) for a command line that cannot be read.

@@ -23,6 +23,14 @@ void splitHeaderCell(const QString& cell, QString& name, QString& unit) {
   unit = text.sliced(open + 1, text.size() - open - 2).trimmed();
 }
 
+// Empty cells at the end of a line name or hold nothing: spreadsheets write a comma after the
+// last column. At least one cell stays, so that an empty header still names no variable.
+QStringList withoutTrailingBlanks(QStringList cells) {
+  while (cells.size() > 1 && cells.last().trimmed().isEmpty())
+    cells.removeLast();
+  return cells;
+}
+
 // A message's lines joined, for a cell or a JSON string that holds one line of text.
 QString oneLine(const QString& message) {
   if (message.isEmpty()) return message;
@@ -67,7 +75,8 @@ QString jsonLine(const CaseOutcome& outcome, std::int64_t line) {
 }  // namespace
 
 std::vector<CaseEntry> batchColumns(const datafile::PageTables& t, const CaseSetup& setup,
-                                    const QStringList& header) {
+                                    const QStringList& headerCells) {
+  const QStringList header = withoutTrailingBlanks(headerCells);
   std::vector<CaseEntry> columns;
   for (qsizetype c = 0; c < header.size(); ++c) {
     QString name;
@@ -98,7 +107,7 @@ CaseSetup withColumnUnits(CaseSetup setup, const std::vector<CaseEntry>& columns
 CaseOutcome solveLine(PageCase& page, const std::vector<CaseEntry>& columns,
                       const QByteArray& record) {
   bool closed = true;
-  const QStringList cells = csvCells(record, closed);
+  const QStringList cells = withoutTrailingBlanks(csvCells(record, closed));
   if (!closed) return {kBadUsage, std::nullopt, QStringLiteral("A quote is not closed.\n")};
   if (cells.size() > static_cast<qsizetype>(columns.size())) {
     return {kBadUsage, std::nullopt,

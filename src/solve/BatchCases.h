@@ -17,10 +17,11 @@ namespace vantrel::solve {
 
 // The header's columns as entries of setup's page (each with its variable and unit; the number
 // comes from each line). A cell is a name as on the command line, with a unit in brackets when
-// it is not the default one: "Flow Rate [l/s]". Throws SolveError(kBadUsage) naming the column
-// for a cell that names no variable, or no unit of it, or the variable solved for.
+// it is not the default one: "Flow Rate [l/s]"; empty cells at the end are no columns. Throws
+// SolveError(kBadUsage) naming the column for a cell that names no variable, or no unit of it, or
+// the variable solved for.
 std::vector<CaseEntry> batchColumns(const datafile::PageTables& tables, const CaseSetup& setup,
-                                    const QStringList& header);
+                                    const QStringList& headerCells);
 
 // setup with every column's unit among the units to show, before its own (--unit wins): each
 // column is shown in one unit in every case, whether or not the case got as far as that column.
@@ -28,7 +29,8 @@ CaseSetup withColumnUnits(CaseSetup setup, const std::vector<CaseEntry>& columns
 
 // Solves the case of one line (a record of the batch file): its non-empty cells are committed
 // from left to right. A cell that is not a number refuses the case (status 3); a line with more
-// cells than the header, or with a quote left open, is not a case (status 2).
+// cells than the header (empty ones at its end aside), or with a quote left open, is not a
+// case (status 2).
 CaseOutcome solveLine(PageCase& page, const std::vector<CaseEntry>& columns,
                       const QByteArray& record);
 

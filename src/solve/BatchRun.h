@@ -15,7 +15,7 @@ namespace vantrel::solve {
 // standard input from fd `input` for "-", and writing the output through `write` as it is
 // made. Returns kSolved when every case was solved, kSomeCasesFailed when any was not. Throws
 // SolveError(kBadUsage) for a batch file that cannot be read or a header that cannot be
-// understood (nothing is written then), and for a read failure later on.
+// understood (nothing is written then), and for a failed read or write later on.
 ExitStatus runBatch(const datafile::PageTables& tables, const Request& request, int input,
                     const std::function<void(const QByteArray&)>& write);
 

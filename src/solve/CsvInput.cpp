@@ -41,34 +41,26 @@ bool RecordReader::lineWaiting() const {
   return buffer_.indexOf('\n', start_) >= 0;
 }
 
+// A number never holds a line break, so every line is a record of its own: a quote left open
+// spoils its own line only, not the rest of the batch.
 bool RecordReader::next(QByteArray& record, std::int64_t& line) {
-  bool quoted = false;
-  int breaks = 0;
-  qsizetype at = start_;
-  for (;; ++at) {
-    if (at == buffer_.size()) {
-      // Reading on moves the unread part to the front of the buffer.
-      const qsizetype offset = at - start_;
-      const bool more = fill();
-      at = start_ + offset;
-      if (!more) break;
-    }
-    const char c = buffer_.at(at);
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (c == '\n') {
-      if (!quoted) break;
-      ++breaks;
-    }
+  qsizetype at = buffer_.indexOf('\n', start_);
+  while (at < 0) {
+    // Reading on moves the unread part to the front of the buffer.
+    const qsizetype offset = buffer_.size() - start_;
+    if (!fill()) break;
+    at = buffer_.indexOf('\n', start_ + offset);
   }
-  if (at == start_ && at == buffer_.size()) return false;
+  if (at < 0) {
+    if (start_ == buffer_.size()) return false;
+    at = buffer_.size();
+  }
   qsizetype length = at - start_;
   if (length > 0 && buffer_.at(at - 1) == '\r') --length;
   record = buffer_.mid(start_, length);
   if (first_ && record.startsWith("\xEF\xBB\xBF")) record.remove(0, 3);
   first_ = false;
-  line = line_;
-  line_ += breaks + 1;
+  line = line_++;
   start_ = at < buffer_.size() ? at + 1 : at;
   return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reading a batch's CSV as it arrives: whole records from a file descriptor, and the cells of
-// one record. A record ends at a line end outside quotes; a quoted cell may hold commas, line
-// ends and doubled quotes.
+// one record. A record is one line, whatever quotes it holds; a quoted cell may hold commas and
+// doubled quotes.
 
 #include <QByteArray>
 #include <QStringList>
@@ -14,9 +14,9 @@ class RecordReader {
   // Reads from fd (not closed here).
   explicit RecordReader(int fd) : fd_(fd) {}
 
-  // The next record without its line end ("\n" or "\r\n"), and the number of the line it starts
-  // on, from 1. A UTF-8 byte-order mark before the first record is dropped. False at the end of
-  // the input. Throws SolveError(kBadUsage) when the input cannot be read.
+  // The next record without its line end ("\n" or "\r\n"), and the number of its line, from 1. A
+  // UTF-8 byte-order mark before the first record is dropped. False at the end of the input. Throws
+  // SolveError(kBadUsage) when the input cannot be read.
   bool next(QByteArray& record, std::int64_t& line);
   // Whether a whole line is already read in, so that next() will not wait for more input.
   bool lineWaiting() const;

@@ -82,34 +82,32 @@ Integer findPage(const datafile::PageTables& t, const QString& text) {
 }
 
 Integer findVariable(const datafile::PageTables& t, Integer page, const QString& text) {
-  const QString wanted = nameKey(text);
+  QString wanted = nameKey(text);
+  // The caption as a page is copied, "Pipe Dia. =", names its variable too.
+  if (wanted.endsWith(u'=')) wanted.chop(1);
   std::vector<Integer> exact;
-  std::vector<Integer> beginning;
-  std::vector<Integer> wordBeginning;
+  std::vector<Integer> fitting;
   for (Integer j = 1; j <= t.VarCount(page) && !wanted.isEmpty(); ++j) {
     const QString name = variableName(t.VarCaptionRTF(page, j).plainText());
     const QString key = nameKey(name);
     if (key == wanted) exact.push_back(j);
-    if (key.startsWith(wanted)) beginning.push_back(j);
-    if (beginsALaterWord(name, wanted)) wordBeginning.push_back(j);
+    if (key.startsWith(wanted) || beginsALaterWord(name, wanted)) fitting.push_back(j);
   }
-  const std::vector<Integer>& found = !exact.empty()       ? exact
-                                      : !beginning.empty() ? beginning
-                                                           : wordBeginning;
+  // A whole caption is never refused for the longer ones it begins ("Flow" beside "Flow Rate");
+  // a shorter name is taken only where no other variable could have been meant.
+  const std::vector<Integer>& found = exact.size() == 1 ? exact : fitting;
   if (found.size() == 1) return found.front();
-  const QString names = pageNames(t, page);
   if (found.empty()) {
     throw SolveError(kBadUsage, QStringLiteral("%1 has no variable %2. Its variables are: %3.")
-                                    .arg(t.PageCaption(page), quoted(text), names));
+                                    .arg(t.PageCaption(page), quoted(text), pageNames(t, page)));
   }
+  // Those that fit are the choice to be made; the page's other variables are no help in it.
   QStringList candidates;
   for (const Integer j : found)
     candidates << variableName(t.VarCaptionRTF(page, j).plainText());
-  throw SolveError(
-      kBadUsage,
-      QStringLiteral("%1 fits more than one variable of %2 (%3). Its variables are: "
-                     "%4.")
-          .arg(quoted(text), t.PageCaption(page), candidates.join(QStringLiteral(", ")), names));
+  throw SolveError(kBadUsage, QStringLiteral("%1 fits more than one variable of %2: %3.")
+                                  .arg(quoted(text), t.PageCaption(page),
+                                       candidates.join(QStringLiteral(", "))));
 }
 
 Integer findUnit(const datafile::PageTables& t, Integer page, Integer var, const QString& text) {

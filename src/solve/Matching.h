@@ -19,9 +19,9 @@ QString printedUnitName(const QString& unitName);
 
 // The page whose tab caption is text (letter case ignored) or whose number text is.
 Integer findPage(const datafile::PageTables& tables, const QString& text);
-// The row of page whose name is text, ignoring letter case and blanks; else the one whose name
-// begins with it; else the one with a later word that begins with it ("length" for "Pipe
-// Length"). Each of these is taken only when it fits one row and no earlier one fits any.
+// The row of page whose whole name is text, ignoring letter case, blanks and a closing "=";
+// else the one row that text fits: whose name, or one of whose later words, begins with it
+// ("length" for "Pipe Length"). A text that fits several rows is refused with their names.
 Integer findVariable(const datafile::PageTables& tables, Integer page, const QString& text);
 // The unit of row var's list whose name is text: the exact name first, then ignoring letter
 // case and blanks, with ² and ³ also written 2 and 3 and µ also written u.

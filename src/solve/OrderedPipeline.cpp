@@ -31,7 +31,9 @@ OrderedPipeline::~OrderedPipeline() {
 
 void OrderedPipeline::submit(Chunk chunk) {
   std::unique_lock lock(mutex_);
-  roomFreed_.wait(lock, [this] { return submitted_ - written_ < maxInFlight_; });
+  roomFreed_.wait(lock, [this] { return submitted_ - written_ < maxInFlight_ || failure_; });
+  // Once a chunk is lost the run has failed: nothing more is solved or written.
+  if (failure_) std::rethrow_exception(failure_);
   waiting_.emplace_back(submitted_++, std::move(chunk));
   workWaiting_.notify_one();
 }
@@ -73,15 +75,17 @@ void OrderedPipeline::work() {
 
 // Writes the outputs that are next in order, the lock released while writing. Only one thread
 // writes at a time; a worker that finishes a chunk while another writes leaves it to that one,
-// which looks for the next output after every write.
+// which looks for the next output after every write. After a failure the outputs are dropped:
+// what follows a gap in the output would pass for the whole of it.
 void OrderedPipeline::writeInOrder(std::unique_lock<std::mutex>& lock) {
   writing_ = true;
   for (auto next = made_.find(written_); next != made_.end(); next = made_.find(written_)) {
     const QByteArray output = std::move(next->second);
     made_.erase(next);
+    const bool lost = failure_ != nullptr;
     lock.unlock();
     try {
-      write_(output);
+      if (!lost) write_(output);
     } catch (...) {
       const std::lock_guard failed(mutex_);
       if (!failure_) failure_ = std::current_exception();

@@ -37,7 +37,8 @@ class OrderedPipeline {
   OrderedPipeline(const OrderedPipeline&) = delete;
   OrderedPipeline& operator=(const OrderedPipeline&) = delete;
 
-  // Hands chunk over; waits while as many chunks as allowed are in flight.
+  // Hands chunk over; waits while as many chunks as allowed are in flight. Rethrows the first
+  // exception a worker or the writer threw, once there is one.
   void submit(Chunk chunk);
   // Waits until every chunk is written and the threads have ended. Rethrows the first
   // exception a worker or the writer threw (the output of that chunk is then missing).

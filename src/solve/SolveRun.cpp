@@ -86,32 +86,52 @@ RunResult solvePage(datafile::PageTables& t, const Request& r, const QString& da
   return result;
 }
 
+namespace {
+
+// A message that standard error cannot take is lost; the exit status still tells.
+void tell(const Write& err, const QString& text) {
+  try {
+    err(text.toUtf8());
+  } catch (const SolveError&) {
+  }
+}
+
+int runRequest(const Request& request, int input, const Write& out, const Write& err,
+               const QString& programFolder) {
+  if (request.help) {
+    out(helpText().toUtf8());
+    return kSolved;
+  }
+  if (request.version) {
+    out(QStringLiteral("vantrel-solve %1\n").arg(record::programVersion()).toUtf8());
+    return kSolved;
+  }
+  datafile::PageTables tables;
+  const QString dataFile = loadDataFile(request.dataFile, tables, programFolder);
+  if (request.list) {
+    out((request.page.isEmpty() ? pageList(tables)
+                                : variableList(tables, findPage(tables, request.page)))
+            .toUtf8());
+    return kSolved;
+  }
+  if (!request.batch.isEmpty()) return runBatch(tables, request, input, out);
+  const RunResult result = solvePage(tables, request, dataFile, programFolder);
+  out(result.out.toUtf8());
+  err(result.err.toUtf8());
+  return result.status;
+}
+
+}  // namespace
+
 int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err,
                    const QString& programFolder) {
   try {
-    const Request request = parseArguments(args);
-    if (request.help) {
-      out(helpText().toUtf8());
-      return kSolved;
-    }
-    datafile::PageTables tables;
-    const QString dataFile = loadDataFile(request.dataFile, tables, programFolder);
-    if (request.list) {
-      out((request.page.isEmpty() ? pageList(tables)
-                                  : variableList(tables, findPage(tables, request.page)))
-              .toUtf8());
-      return kSolved;
-    }
-    if (!request.batch.isEmpty()) return runBatch(tables, request, input, out);
-    const RunResult result = solvePage(tables, request, dataFile, programFolder);
-    out(result.out.toUtf8());
-    err(result.err.toUtf8());
-    return result.status;
+    return runRequest(parseArguments(args), input, out, err, programFolder);
   } catch (const SolveError& error) {
-    err(terminalLines(error.message()).toUtf8());
+    tell(err, terminalLines(error.message()));
     return error.status();
   } catch (const std::exception& error) {
-    err(QStringLiteral("vantrel-solve failed: %1\n").arg(QString::fromUtf8(error.what())).toUtf8());
+    tell(err, QStringLiteral("vantrel-solve failed: %1\n").arg(QString::fromUtf8(error.what())));
     return kInternalFailure;
   }
 }

@@ -6,10 +6,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 #include "datafile/PageTables.h"
 #include "solve/Arguments.h"
+#include "solve/OutputStream.h"
 
 namespace vantrel::solve {
 
@@ -19,13 +19,12 @@ struct RunResult {
   QString err;  // standard error; lines end with "\n"
 };
 
-using Write = std::function<void(const QByteArray&)>;
-
 // Runs a command line (without the program's name), relative to the current directory, and
 // returns the exit status. Standard output goes to `out` as it is made (a batch streams it),
-// standard error to `err`; "--batch -" reads the file descriptor `input`. programFolder is the
-// folder of the program file, beside which the installed data file is looked for; "" looks in
-// the current directory only.
+// standard error to `err`; "--batch -" reads the file descriptor `input`. A stream that fails
+// ends the run with status 2 (with a message on standard error, if that still takes one).
+// programFolder is the folder of the program file, beside which the installed data file is looked
+// for; "" looks in the current directory only.
 int runCommandLine(const QStringList& args, int input, const Write& out, const Write& err,
                    const QString& programFolder = QString());
 

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
 #include "datafile/LoaderFixture.h"
 #include "record/RecordFields.h"
+#include "record/RecordHtml.h"
 #include "solve/Matching.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
@@ -17,9 +20,10 @@ namespace vantrel::solve {
 namespace {
 
 const QString kShipped = QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf");
-// A data file of two pages, in a folder without Vantrel.rtf: one without a formula, where an exact
-// name must win over the longer names it begins, with units that differ only in case, one that
-// cannot show the default, and a list that a factor of 0 ends; and one without an unknown.
+// A data file of three pages, in a folder without Vantrel.rtf: one without a formula, where an
+// exact name must win over the longer names it begins, with units that differ only in case, one
+// that cannot show the default, and a list that a factor of 0 ends; one without an unknown; and
+// bends with a caption of three words and a head loss that outgrows a unit of its.
 const testing::TempFolder kFolder;
 const QString kOwn = kFolder.write(
     "own.rtf",
@@ -27,7 +31,13 @@ const QString kOwn = kFolder.write(
         {{.system = "#&Flow =, 5, 1, 0# #&Flow Rate =, 2, 1, 0# #R&&D =, 3, 1, 1# #0,N,Nothing,1#",
           .unit = "\\ROW/@Mm,0.0,0.001@ @mm,0.0,1000@ @huge,0.0,1e38@ @gal,0.0,0@ @in,0.0,39.37@"
                   "\\ROW/ \\ROW/@m³/s,0.00000,1@\\ROW/ \\ROW/@m,0.000,1@\\ROW/"},
-         {.system = "#D =, 0.1, 2, 0# #F =, 0.01, 1, 0# #L =, 0.07, 1, 0# #0,S,Spare,1#"}})));
+         {.system = "#D =, 0.1, 2, 0# #F =, 0.01, 1, 0# #L =, 0.07, 1, 0# #0,S,Spare,1#"},
+         {.system = "#Pipe Inner Dia. =, 0.15, 1, 0# #Flow =, 0.03, 1, 0# #K =, 0.3, 1, 0# "
+                    "#Head =, 0.044, 1, 1# #Velocity =, 1.7, 1, 0# #0,B,Bends,1#",
+          .unit = "\\ROW/@m,0.000,1@\\ROW/ \\ROW/@m³/s,0.00000,1@\\ROW/ \\ROW/@ ,0.0,1@\\ROW/ "
+                  "\\ROW/@m,0.000,1@ @huge,0.0,1e38@\\ROW/ \\ROW/@m/s,0.000,1@\\ROW/",
+          .range = "#F,>0~10# #F,>0~100# #F,*# #F,*# #F,*#",
+          .tips = "#d# #q# #k# #h# #v#"}})));
 
 // What find returns, or the message of the bad-usage failure it throws.
 template <typename Find>
@@ -72,7 +82,6 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {{"1", "--batch", "-", "d=1"},
        "entries and --batch do not go together: the batch file's columns hold the entries" + usage},
       {{"1", "--jobs", "2"}, "--jobs is for --batch" + usage},
-      {{"1", "--batch=-", "--format=text"}, "--batch writes csv or json" + usage},
       {{"1", "--batch=-", "--format=html"}, "--batch writes csv or json" + usage},
       {{"1", "--batch=-", "--record", "r.pdf"},
        "--record is for one page, not for --batch" + usage},
@@ -88,15 +97,21 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
   // which data file, and what is found or why not.
   const std::tuple<char, bool, int, int, QString, QString> rows[] = {
       {'p', 0, 0, 0, "9", "9"},
-      {'p', 1, 0, 0, "3", "There is no page \"3\". The pages are: 1 Nothing, 2 Spare."},
+      {'p', 1, 0, 0, "4", "There is no page \"4\". The pages are: 1 Nothing, 2 Spare, 3 Bends."},
       {'v', 0, 1, 0, "FLOW  r", "2"},
       {'v', 1, 1, 0, "r&d", "3"},
-      // The beginning of a later word, when no name begins so: Diff. Head wins over Pipe Dia.
+      // The beginning of a later word, or of the rest of the name from there.
       {'v', 0, 1, 0, "length", "4"},
-      {'v', 0, 4, 0, "d", "4"},
-      {'v', 1, 1, 0, "fl",
-       "\"fl\" fits more than one variable of Nothing (Flow, Flow Rate). Its variables are: Flow, "
-       "Flow Rate, R&D."},
+      {'v', 1, 3, 0, "inner", "1"},
+      {'v', 1, 3, 0, "innerdia", "1"},
+      // A beginning that fits more than one variable is never guessed: beginning the name wins
+      // nothing over beginning a later word.
+      {'v', 0, 4, 0, "d",
+       "\"d\" fits more than one variable of Orifice: Pipe Dia., Beta d/D, Diff. Head."},
+      {'v', 0, 2, 0, "r", "\"r\" fits more than one variable of C.White: Flow Rate, Roughness."},
+      {'v', 0, 8, 0, "d",
+       "\"d\" fits more than one variable of Expansion: Upstream D1, Downstr. D2."},
+      {'v', 1, 1, 0, "fl", "\"fl\" fits more than one variable of Nothing: Flow, Flow Rate."},
       {'v', 1, 1, 0, "", "Nothing has no variable \"\". Its variables are: Flow, Flow Rate, R&D."},
       {'u', 0, 1, 2, "m3/s", "1"},
       {'u', 0, 2, 3, "um", "3"},
@@ -148,8 +163,11 @@ TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
                 "\"text\": \"n\"}]}\n");
 }
 
-RunResult runProgram(const QStringList& args) {
+// ">/dev/full" and ">&-" (closed) in `to` fail standard output.
+RunResult runProgram(const QStringList& args, const QString& to = {}) {
   QProcess process;
+  if (to == ">/dev/full") process.setStandardOutputFile("/dev/full");
+  if (to == ">&-") process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
   process.start(VANTREL_SOLVE_PROGRAM, args);
   const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
   return {ended ? process.exitCode() : -1, process.readAllStandardOutput(),
@@ -171,9 +189,15 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
       "The equation is ill-conditioned, real solution may not be possible.\nNo answer found "
       "after  500 iterations.\nEntry 1, ";
   const QString before = " was not taken: the page is as it was before it.\n";
+  const QString full = "vantrel-solve: cannot write the output: No space left on device\n";
+  const QString closed = "vantrel-solve: cannot write the output: Bad file descriptor\n";
+  const QString many = kFolder.write("many.csv", "flow\n" + QByteArray("60\n").repeated(5000));
+  // Its second case is refused for the unit --unit chose, not for one the first case left.
+  const QString carried = kFolder.write("carried.csv", "k\n0.5\n30\n");
   // The data file given with --data (0 none, 1 shipped, 2 kOwn, 3 damaged, 4 missing), the rest
-  // of the command line split at "|", the status, standard error, and text standard output must
-  // hold ("" when it must stay empty).
+  // of the command line split at "|" (a last part ">..." sends the program's standard output
+  // there), the status, standard error, and text standard output must hold ("" when it must
+  // stay empty).
   const std::tuple<int, QString, int, QString, QString> rows[] = {
       // Every place looked in is named, one a line.
       {0, "1", kBadUsage, aborted("not found !", here + "/Vantrel.rtf]\n[" + installed), ""},
@@ -226,14 +250,27 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
        "Head Loss?"},
       {1, "1|d=-1|--record|" + here + "/refused.html", kRefused,
        " Pipe Dia.   out of Range!\nAccepted range is:  greater than  0 to  10000mm\n", ""},
+      {1, "1|--record|-", kSolved, "", "<h1>Calculation record</h1>"},
+      {0, "--version", kSolved, "", "vantrel-solve " + record::programVersion() + '\n'},
+      {2, "3|--batch|" + carried + "|--unit|head=huge", kSomeCasesFailed, "",
+       "\n,,,,,3,The value is too large to be shown in huge.\n"},
+      // Output that could not be written is never taken for done.
+      {1, "--help|>/dev/full", kBadUsage, full, ""},
+      {1, "--list|>&-", kBadUsage, closed, ""},
+      {1, "1|flow=60|>/dev/full", kBadUsage, full, ""},
+      {1, "1|--batch|" + many + "|>&-", kBadUsage, closed, ""},
+      {1, "1|--batch|" + many + "|--format|json|>/dev/full", kBadUsage, full, ""},
   };
   const QString previous = QDir::currentPath();
   QDir::setCurrent(here);
   for (const auto& [file, rest, status, err, out] : rows) {
-    const QStringList args =
+    QStringList args =
         (file ? QStringList{"--data", files[file]} : QStringList()) + rest.split('|');
-    SCOPED_TRACE(args.join(' ').toStdString());
-    for (const RunResult& r : {runCommandLine(args, programFolder), runProgram(args)}) {
+    const QString to = args.last().startsWith('>') ? args.takeLast() : QString();
+    SCOPED_TRACE((args.join(' ') + ' ' + to).toStdString());
+    std::vector<RunResult> runs{runProgram(args, to)};
+    if (to.isEmpty()) runs.push_back(runCommandLine(args, programFolder));
+    for (const RunResult& r : runs) {
       EXPECT_EQ(r.status, status);
       EXPECT_EQ(r.err, err);
       EXPECT_EQ(r.out.isEmpty(), out.isEmpty());
@@ -241,6 +278,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
     }
   }
   EXPECT_FALSE(QFile::exists(here + "/refused.html"));
+  EXPECT_FALSE(QFile::exists(here + "/-"));
   QDir::setCurrent(previous);
 }
 
