@@ -87,7 +87,7 @@ bool Reader::begin(const QStringList& heading, int line) {
     return false;
   }
   const std::optional<double> factor = siFactor(d.unit);
-  if (!factor) {
+  if (!factor || d.unitLine == 0) {
     note(d.unitLine ? d.unitLine : line,
          d.unitLine ? QStringLiteral("the unit \"%1\" is not one the tables know").arg(d.unit)
                     : QStringLiteral("no \"#unit\" line names the unit of the values"));

@@ -28,7 +28,7 @@ Found foundRow(const Table& table, const TableRow& row) {
 
 // Every row of one table that fits the words, the listed water temperatures among them but for
 // the one typed, which comes first.
-void addFits(const Table& table, const Words& words, std::optional<double> typed,
+void addFits(const Table& table, const Search& words, std::optional<double> typed,
              std::vector<Found>& fits) {
   for (const TableRow& row : table.rows)
     if (fitsWordStarts(words, row.words)) fits.push_back(foundRow(table, row));
@@ -37,6 +37,20 @@ void addFits(const Table& table, const Words& words, std::optional<double> typed
     if (celsius != typed && fitsWordStarts(words, wordsOf(waterEntryName(celsius))))
       fits.push_back(waterAt(table, celsius));
   }
+}
+
+// The fits nearest to the search by distance(), when some fit by whole words; else all of them.
+std::vector<Found> nearest(const Search& words, std::vector<Found> fits) {
+  int least = -1;
+  std::vector<Found> closest;
+  for (Found& f : fits) {
+    const int d = distance(words, f.name);
+    if (d < 0 || (least >= 0 && d > least)) continue;
+    if (d < least || least < 0) closest.clear();
+    least = d;
+    closest.push_back(f);
+  }
+  return closest.empty() ? fits : closest;
 }
 
 std::optional<double> waterTemperature(QStringView text) {
@@ -78,7 +92,7 @@ TableList TableSet::serving(QStringView page, QStringView variable) const {
 
 std::vector<Found> search(QStringView text, const TableList& tables) {
   std::vector<Found> fits;
-  const Words words = wordsOf(text);
+  const Search words = searchOf(text);
   const std::optional<double> celsius = waterTemperature(text);
   for (const Table* table : tables) {
     if (!table->water || !celsius) continue;
@@ -91,7 +105,7 @@ std::vector<Found> search(QStringView text, const TableList& tables) {
 
 Lookup lookup(QStringView text, const TableList& tables) {
   Lookup result;
-  const Words words = wordsOf(text);
+  const Search words = searchOf(text);
   const std::optional<double> celsius = temperatureIn(text);
   for (const Table* table : tables) {
     if (table->water && celsius) {
@@ -107,12 +121,7 @@ Lookup lookup(QStringView text, const TableList& tables) {
     if (words.empty()) continue;
     addFits(*table, words, std::nullopt, result.fits);
   }
-  if (result.fits.size() > 1) {
-    std::vector<Found> close;
-    for (const Found& f : result.fits)
-      if (fitsClosely(words, f.name)) close.push_back(f);
-    if (!close.empty()) result.fits = std::move(close);
-  }
+  if (result.fits.size() > 1) result.fits = nearest(words, std::move(result.fits));
   if (result.fits.size() == 1) result.found = result.fits.front();
   return result;
 }

@@ -40,8 +40,9 @@ class TableSet {
 std::vector<Found> search(QStringView text, const TableList& tables);
 
 // Exactly one row for a text, as an entry on the command line names it. When several rows fit by
-// word starts, a single close fit (see fitsClosely) is taken. Otherwise nothing is found and fits
-// lists the rows that fit (the close fits when there are some), and note may say why.
+// word starts, the single nearest by distance() among those that hold its words whole is taken.
+// Otherwise nothing is found and fits lists the rows that fit (the nearest when some hold the
+// words whole), and note may say why.
 struct Lookup {
   std::optional<Found> found;
   std::vector<Found> fits;

@@ -1,6 +1,5 @@
 #include "tables/Words.h"
 
-#include <QStringList>
 #include <algorithm>
 
 namespace vantrel::tables {
@@ -44,27 +43,54 @@ Words wordsOf(QStringView text) {
   return words;
 }
 
-bool fitsWordStarts(const Words& search, const Words& name) {
-  return std::all_of(search.begin(), search.end(), [&](const QString& s) {
-    return std::any_of(name.begin(), name.end(), [&](const QString& w) { return w.startsWith(s); });
+Search searchOf(QStringView text) {
+  Search search;
+  for (const QStringView piece : text.tokenize(u' ', Qt::SkipEmptyParts)) {
+    Words words = wordsOf(piece);
+    if (!words.empty()) search.push_back(std::move(words));
+  }
+  return search;
+}
+
+namespace {
+
+bool fitsAt(const Words& piece, const Words& name, std::size_t at) {
+  if (at + piece.size() > name.size()) return false;
+  for (std::size_t i = 0; i + 1 < piece.size(); ++i)
+    if (name[at + i] != piece[i]) return false;
+  return name[at + piece.size() - 1].startsWith(piece.back());
+}
+
+}  // namespace
+
+bool fitsWordStarts(const Search& search, const Words& name) {
+  return std::all_of(search.begin(), search.end(), [&](const Words& piece) {
+    for (std::size_t at = 0; at < name.size(); ++at)
+      if (fitsAt(piece, name, at)) return true;
+    return false;
   });
 }
 
-bool fitsClosely(const Words& search, QStringView name) {
-  const QStringList parts = name.toString().split(u'|');
-  Words named;
-  for (const QString& part : parts) {
+int distance(const Search& pieces, QStringView name) {
+  Words search;
+  for (const Words& piece : pieces)
+    search.insert(search.end(), piece.begin(), piece.end());
+  const Words all = wordsOf(name);
+  if (!std::all_of(search.begin(), search.end(),
+                   [&](const QString& s) { return contains(all, s); }))
+    return -1;
+  int unnamed = 0;
+  for (const QStringView part : name.tokenize(u'|')) {
     const Words words = wordsOf(part);
-    const bool touched = std::any_of(words.begin(), words.end(),
-                                     [&](const QString& w) { return contains(search, w); });
-    if (!touched) continue;
-    if (!std::all_of(words.begin(), words.end(),
-                     [&](const QString& w) { return contains(search, w); }))
-      return false;
-    named.insert(named.end(), words.begin(), words.end());
+    const auto named = [&](const QString& w) { return contains(search, w); };
+    if (std::none_of(words.begin(), words.end(), named)) continue;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      const bool label =
+          words[i][0].isLetter() && i + 1 < words.size() && words[i + 1][0].isDigit();
+      if (!label && !named(words[i])) ++unnamed;
+    }
   }
-  return std::all_of(search.begin(), search.end(),
-                     [&](const QString& s) { return contains(named, s); });
+  return unnamed;
 }
 
 }  // namespace vantrel::tables

@@ -14,14 +14,20 @@ using Words = std::vector<QString>;
 
 Words wordsOf(QStringView text);
 
-// Each word of the search is the start of some word of the name, in any order.
-bool fitsWordStarts(const Words& search, const Words& name);
+// A search text: the words of each piece between blanks. A piece of several words ("sdr11",
+// "b36.10", "r/d") stands for words that follow each other in the name.
+using Search = std::vector<Words>;
+Search searchOf(QStringView text);
 
-// A closer fit, which settles a lookup when several names fit by word starts: each word of the
-// search is a whole word of the name, and every part of the name (the parts are separated by
-// "|") in which the search names a word is named whole. "NPS 6 Sch 40" fits
-// "Steel | NPS 6 | Sch 40" closely, but not "Stainless | NPS 6 | Sch 40S" nor
-// "Steel | NPS 6 | Sch 40 PVC".
-bool fitsClosely(const Words& search, QStringView name);
+// Each piece of the search is the start of some run of words of the name, in any order: all its
+// words but the last whole, the last the start of a word.
+bool fitsWordStarts(const Search& search, const Words& name);
+
+// How far a name is from a search that fits it, to settle a lookup when several names fit by word
+// starts; -1 when some word of the search is not a whole word of the name. Otherwise the number
+// of words left unnamed in the parts of the name (separated by "|") that the search names a word
+// of, not counting a label such as "NPS", "DN" or "Sch" before a number. "NPS 6 Sch 40" is 0 from
+// "Steel | NPS 6 | Sch 40" but 1 from "Stainless | NPS 6 | Sch 40S" and "PVC | NPS 6 | Sch 40 PVC".
+int distance(const Search& search, QStringView name);
 
 }  // namespace vantrel::tables
