@@ -17,9 +17,23 @@ bool inWaterRange(double celsius) {
   return celsius >= kWaterLowestCelsius && celsius <= kWaterHighestCelsius;
 }
 
+Found waterAt(const Table& table, double celsius, double kinematicViscosity) {
+  return {&table, waterEntryName(celsius), kinematicViscosity / table.toSi, waterSource()};
+}
+
 Found waterAt(const Table& table, double celsius) {
-  return {&table, waterEntryName(celsius), waterKinematicViscosity(celsius) / table.toSi,
-          waterSource()};
+  return waterAt(table, celsius, waterKinematicViscosity(celsius));
+}
+
+// The listed temperatures' viscosities, computed once: a list shows them at every keystroke.
+const std::vector<double>& listedViscosities() {
+  static const std::vector<double> viscosities = [] {
+    std::vector<double> v;
+    for (const double celsius : kListedCelsius)
+      v.push_back(waterKinematicViscosity(celsius));
+    return v;
+  }();
+  return viscosities;
 }
 
 Found foundRow(const Table& table, const TableRow& row) {
@@ -33,9 +47,10 @@ void addFits(const Table& table, const Search& words, std::optional<double> type
   for (const TableRow& row : table.rows)
     if (fitsWordStarts(words, row.words)) fits.push_back(foundRow(table, row));
   if (!table.water) return;
-  for (const double celsius : kListedCelsius) {
+  for (std::size_t i = 0; i < std::size(kListedCelsius); ++i) {
+    const double celsius = kListedCelsius[i];
     if (celsius != typed && fitsWordStarts(words, wordsOf(waterEntryName(celsius))))
-      fits.push_back(waterAt(table, celsius));
+      fits.push_back(waterAt(table, celsius, listedViscosities()[i]));
   }
 }
 

@@ -108,7 +108,9 @@ double waterDensity(double celsius) {
   return density;
 }
 
-double waterDynamicViscosity(double celsius) {
+namespace {
+
+double dynamicViscosity(double celsius, double density) {
   static constexpr std::array<double, 4> kDilute{1.67752, 2.20462, 0.6366564, -0.241605};
   // Coefficients H_ij of the residual factor, i for the temperature, j for the density.
   static constexpr double kResidual[6][7] = {
@@ -120,7 +122,7 @@ double waterDynamicViscosity(double celsius) {
       {0, 1.20573e-1, 0, 0, 0, 0, -5.93264e-4},
   };
   const double t = kelvinOf(celsius) / kCriticalTemperature;
-  const double rho = waterDensity(celsius) / kCriticalDensity;
+  const double rho = density / kCriticalDensity;
   double dilute = 0;
   for (std::size_t i = 0; i < kDilute.size(); ++i)
     dilute += kDilute[i] / std::pow(t, static_cast<double>(i));
@@ -136,8 +138,15 @@ double waterDynamicViscosity(double celsius) {
   return mu0 * mu1 * 1e-6;  // the formulation's unit is 1 µPa·s
 }
 
+}  // namespace
+
+double waterDynamicViscosity(double celsius) {
+  return dynamicViscosity(celsius, waterDensity(celsius));
+}
+
 double waterKinematicViscosity(double celsius) {
-  return waterDynamicViscosity(celsius) / waterDensity(celsius);
+  const double density = waterDensity(celsius);
+  return dynamicViscosity(celsius, density) / density;
 }
 
 std::optional<double> temperatureIn(QStringView text) {
