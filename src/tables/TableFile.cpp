@@ -184,10 +184,6 @@ FileReading Reader::read(const QString& text) {
 
 }  // namespace
 
-bool Table::servesVariable(QStringView page, QStringView variable) const {
-  return serves.contains(variable) && (pages.isEmpty() || pages.contains(page));
-}
-
 FileReading readTableText(const QString& text, const QString& fileName) {
   return Reader(fileName).read(text);
 }

@@ -76,6 +76,10 @@ std::optional<double> waterTemperature(QStringView text) {
 
 }  // namespace
 
+bool Table::servesVariable(QStringView page, QStringView variable) const {
+  return serves.contains(variable) && (pages.isEmpty() || pages.contains(page));
+}
+
 TableSet TableSet::read(const QStringList& folders) {
   TableSet set;
   for (const QString& folder : folders) {

@@ -1,6 +1,7 @@
 #include "tables/Words.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantrel::tables {
 
