@@ -13,6 +13,7 @@ entry="$prefix/share/applications/vantrel.desktop"
 desktop-file-validate "$entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.vantrel.Vantrel.metainfo.xml"
 test -f "$prefix/share/icons/hicolor/scalable/apps/vantrel.svg"
+test -f "$prefix/share/vantrel/tables/pipe-steel-asme-b36.10m.csv"
 
 log="$prefix/start.log"
 # The program runs until it is ended; a few seconds are enough for the first page.
