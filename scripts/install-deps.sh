@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev libfontconfig-dev
+  qt6-base-dev qt6-svg-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   desktop-file-utils appstream help2man

@@ -68,9 +68,10 @@ const Array2<Single>& SnapshotTable() {
 }
 
 Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
-                     const QString& formula, CalcUi& ui) {
-  const auto fail = [&errFlag] {
+                     const QString& formula, CalcUi& ui, SolveObserver* observer) {
+  const auto fail = [&errFlag, observer] {
     errFlag = 2;
+    if (observer != nullptr) observer->runFailed();
     return Single(0);
   };
   // Step and tolerance are relative to the run's start value, not to the current iterate.
@@ -101,21 +102,27 @@ Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
     values(unknown) = stored;
     f0 = FormulaResidual(values, errFlag, formula, ui);
     if (errFlag != 0) return fail();
+    // The closing pass evaluates the converged iterate again; it is told as the run's end.
+    if (observer != nullptr && state == 1) observer->pass(stored, static_cast<Single>(f0));
     x1 = x + h;
     if (!storeSingle(x1, stored)) return fail();
     values(unknown) = stored;
     f1 = FormulaResidual(values, errFlag, formula, ui);
     // The 501st pass fails even when it has just converged.
     if (pass > kPassLimit || errFlag != 0) return fail();
-    if (state == -1) return stored;
+    if (state == -1) {
+      if (observer != nullptr) observer->runConverged(stored, static_cast<Single>(f1));
+      return stored;
+    }
   }
 }
 
 void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single& start,
-                 CalcUi& statusBar, const QString& formula) {
+                 CalcUi& statusBar, const QString& formula, SolveObserver* observer) {
   checkIndex(values, unknown);
   checkIndex(values, edited);
   checkSnapshotFits(values);
+  if (observer != nullptr) observer->solveStarted();
 
   statusBar.setStatusText(QStringLiteral("Try No.1"));
   const Single target = values(edited);
@@ -163,7 +170,8 @@ void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single
         }
         budget += kRunBudget;
       }
-      NewtonIterate(values, unknown, flag, formula, statusBar);
+      if (observer != nullptr) observer->runStarted(values(edited));
+      NewtonIterate(values, unknown, flag, formula, statusBar, observer);
       if (flag != 0) {
         divisions = i == 1 ? divisions + 1 : 2;
         SnapshotValues(values, kSnapshotRestore, kGoodSlot);

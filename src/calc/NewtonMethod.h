@@ -18,6 +18,24 @@ namespace vantrel::calc {
 inline constexpr int kSnapshotSlots = 5;
 inline constexpr int kSnapshotValues = 10;
 
+// Watches a solve without taking part in it: each Newton run the continuation starts, each pass's
+// trial value and residual, and how each run ended. Nothing it is told feeds back into the
+// solve, so a watched solve gives the same numbers as an unwatched one.
+class SolveObserver {
+ public:
+  virtual ~SolveObserver() = default;
+  // A solve begins (NewtonSolve); what was told of an earlier one no longer applies.
+  virtual void solveStarted() = 0;
+  // A Newton run begins with the edited variable at `edited`.
+  virtual void runStarted(Single edited) = 0;
+  // One Newton pass: the unknown's trial value and the formula's residual there.
+  virtual void pass(Single trial, Single residual) = 0;
+  // The run converged on `result`, where the formula's residual is `residual`.
+  virtual void runConverged(Single result, Single residual) = 0;
+  // The run failed (an arithmetic failure, or no convergence within 500 passes).
+  virtual void runFailed() = 0;
+};
+
 // Mode of SnapshotValues that saves; every other mode restores.
 inline constexpr Integer kSnapshotSave = 1;
 
@@ -35,8 +53,9 @@ const Array2<Single>& SnapshotTable();
 // also left in values(unknown) together with the formula's outputs at that point. On failure
 // (an arithmetic failure in the formula or here, or no convergence within 500 passes) `errFlag`
 // is 2 and the result 0; `values` then holds the last point the formula was evaluated at.
+// `observer`, when given, is told of each pass and of the run's end.
 Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
-                     const QString& formula, CalcUi& ui);
+                     const QString& formula, CalcUi& ui, SolveObserver* observer = nullptr);
 
 // Re-solves `unknown` after element `edited` of `values` was given its new value; `start` is the
 // value it had in the last solved state. Failed steps are retried with a finer subdivision
@@ -47,7 +66,8 @@ Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
 // Throws IndexError for an index outside the vector, std::length_error for a vector the
 // snapshot cannot hold (both before anything changes) and std::overflow_error, after restoring
 // the state before the edit, when a continuation step lies beyond the Single range.
+// `observer`, when given, is told of every run and pass of the solve.
 void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single& start,
-                 CalcUi& statusBar, const QString& formula);
+                 CalcUi& statusBar, const QString& formula, SolveObserver* observer = nullptr);
 
 }  // namespace vantrel::calc

@@ -165,7 +165,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   OnceCritical once(ui);
   bool solvable = true;
   try {
-    NewtonSolve(t_.CurValue, unknown_, index, prevValue, once, t_.PageCaption(page()));
+    NewtonSolve(t_.CurValue, unknown_, index, prevValue, once, t_.PageCaption(page()), observer_);
   } catch (const std::overflow_error&) {
     solvable = false;
   }

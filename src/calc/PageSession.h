@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "calc/CalcUi.h"
+#include "calc/NewtonMethod.h"
 #include "datafile/PageTables.h"
 
 namespace vantrel::calc {
@@ -59,6 +60,8 @@ class PageSession {
   void forgetEntry() {
     if (entry_ != nullptr) *entry_ = EntryRecord{};
   }
+  // Tells `observer` (null: nobody) of every solve a commit makes from now on.
+  void watchSolves(SolveObserver* observer) { observer_ = observer; }
   // Makes row var the one to solve for; the next commit solves for it.
   void chooseUnknown(Integer var) { unknown_ = var; }
   // Shows row var in unit u of its list from now on; the stored value stays as it is. False,
@@ -94,6 +97,7 @@ class PageSession {
   datafile::PageTables& t_;
   Integer& unknown_;
   EntryRecord* entry_;
+  SolveObserver* observer_ = nullptr;
 };
 
 }  // namespace vantrel::calc

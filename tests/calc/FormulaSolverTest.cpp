@@ -10,6 +10,7 @@
 #include "calc/FormulaLayout.h"
 #include "calc/Formular.h"
 #include "calc/NewtonMethod.h"
+#include "calc/SolveWorking.h"
 
 namespace vantrel::calc {
 namespace {
@@ -159,7 +160,8 @@ TEST(ResultRows, AreTheRowsTheFormulaWrites) {
 }
 
 // Each worked set is solved back for its unknown after each input is moved to its worked value
-// from 10 % below.
+// from 10 % below. A watched solve gives the same numbers; its working ends on the answer, in
+// the tenth run of the continuation, with the residual there.
 TEST(NewtonSolve, WorkedValuesSolveBack) {
   for (const WorkedSet& set : kWorkedSets) {
     for (int edited = 1; edited < set.firstOutput(); ++edited) {
@@ -168,10 +170,24 @@ TEST(NewtonSolve, WorkedValuesSolveBack) {
       Single start = target * 0.9f;
       FakeCalcUi ui;
       if (edited == set.unknown) continue;
+      Array1<Single> watched = v;
+      Single watchedStart = start;
       NewtonSolve(v, set.unknown, edited, start, ui, set.caption);
       EXPECT_TRUE(ui.questions.empty());
       EXPECT_NEAR(v(edited), target, target * 1e-6);
       EXPECT_NEAR(v(set.unknown), worked, worked * 5e-4) << set.caption.toStdString() << edited;
+
+      SolveWorking working;
+      NewtonSolve(watched, set.unknown, edited, watchedStart, ui, set.caption, &working);
+      EXPECT_EQ(watched, v);
+      ASSERT_EQ(working.runs().size(), 10u);
+      const NewtonRun* last = working.finalRun();
+      ASSERT_NE(last, nullptr);
+      EXPECT_EQ(last->edited, target);
+      EXPECT_EQ(last->result, v(set.unknown));
+      EXPECT_FALSE(last->passes.empty());
+      Integer flag = 0;
+      EXPECT_EQ(last->residual, FormulaResidual(watched, flag, set.caption, ui));
     }
   }
 }
