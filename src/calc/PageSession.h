@@ -65,6 +65,8 @@ class PageSession {
   // and nothing changed, when the value in that unit would lie beyond the Single range.
   bool chooseUnit(Integer var, Integer u);
 
+  // The accepted-range expression of row var.
+  const QString& rangeExpression(Integer var) const { return t_.RangeExpr(page(), var); }
   // The caption of row var as the data file gives it (with its access-key "&").
   QString caption(Integer var) const;
   // The name of the unit row var is shown in.
