@@ -191,8 +191,8 @@ Options:
                     one-page A4 PDF when FILE ends in .pdf, the HTML otherwise. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
-                    base units and whether it was entered, computed by the formula or solved
-                    for, the checks, and lines to sign.
+                    base units and where it comes from (entered, default, computed by the
+                    formula or solved for), the checks, and lines to sign.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case

@@ -40,7 +40,9 @@ TEST(PageCommands, TheRecordIsSavedOrPrintedAndReadsBack) {
   for (const auto& [moves, file] : {std::pair{"Ctrl+S", "a.pdf"},
                                     {"Tab pick:Save menu:frame2", "b.html"},
                                     {"Tab Ctrl+P", "printed.pdf"},
-                                    {"Tab pick:Print menu:area", "printed.pdf"}}) {
+                                    {"Tab pick:Print menu:area", "printed.pdf"},
+                                    // Reset: every row holds its default again.
+                                    {R"(Tab f1 "250" Tab click:Reset f2 "60" Ctrl+S)", "c.html"}}) {
     SCOPED_TRACE(moves);
     WindowRun run;
     ASSERT_TRUE(run.activate());

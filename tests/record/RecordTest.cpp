@@ -5,6 +5,7 @@
 
 #include "datafile/LoaderFixture.h"
 #include "record/FormulaTexts.h"
+#include "record/PageRows.h"
 #include "record/RecordFields.h"
 
 namespace vantrel::record {
@@ -56,6 +57,38 @@ TEST(Record, SaysWhatItKnowsOfItsDataFileAndTime) {
   const QTime time(14, 5, 9);
   EXPECT_EQ(isoTime(QDateTime(day, time, Qt::OffsetFromUTC, -12600)), "2026-03-01T14:05:09-03:30");
   EXPECT_EQ(isoTime(QDateTime(day, time, Qt::UTC)), "2026-03-01T14:05:09+00:00");
+}
+
+// Where each row's value comes from, one letter a row: d default, e entered (a commit changed it
+// in this run: typed, even as the default, or moved by a solve), c computed by the formula, s
+// solved for; after the entries, the row given is solved for.
+TEST(Record, TellsWhereEachValueComesFrom) {
+  const std::tuple<Integer, std::vector<std::pair<Integer, QString>>, Integer, QString> cases[] = {
+      {1, {}, 5, "ddddsccc"},
+      {1, {{2, "60"}}, 5, "deddsccc"},
+      {1, {{1, "300"}}, 5, "edddsccc"},
+      // Head Loss, no longer solved for, holds what the solve made of it.
+      {1, {{2, "60"}}, 1, "seddeccc"},
+      // A result row ticked as the unknown is still what the formula computes.
+      {5, {}, 5, "ddddc"},
+  };
+  for (const auto& [page, entries, unknownAfter, wanted] : cases) {
+    testing::LoadResult loaded;
+    testing::loadFile(kShipped, loaded);
+    Integer unknown = 0;
+    calc::PageSession session(loaded.tables, unknown);
+    session.enterPage(page);
+    testing::QuietUi ui;
+    for (const auto& [row, text] : entries) {
+      Single before = session.value(row);
+      ASSERT_TRUE(session.commit(row, text, before, ui).accepted);
+    }
+    session.chooseUnknown(unknownAfter);
+    QString sources;
+    for (const RowFacts& row : pageRows(session))
+      sources += sourceName(row.source).at(0);
+    EXPECT_EQ(sources, wanted);
+  }
 }
 
 // Each formula section of the guide: its heading names the formula, its equations follow, and
