@@ -200,8 +200,10 @@ Options:
                     are committed from left to right and an empty cell keeps its default.
                     --for and --unit apply to every case. Output, one line per case in input
                     order: csv (the default: a header, then every variable's value in the unit
-                    it is shown in, then status and message) or json (the one-page object with
-                    "line", "status" and "message" added; a refused case has only those three).
+                    it is shown in, then status, message, reynolds, regime and checks, the
+                    case's warnings and notes joined by " | ") or json (the one-page object
+                    with "line", "status" and "message" added; a refused case has only those
+                    three).
                     A case refused or unsolved gets its status 3 or 4, a line that is no case
                     (too many cells, a quote left open) status 2, and the batch goes on.
   --jobs N          threads that solve a batch (default: one for each core)
