@@ -449,12 +449,17 @@ GUIDE = [
             "<i>Handbook of Hydraulic Resistance</i>)"],
            ["any", "a result of the lower frame is ticked as the unknown: it is computed "
             "from the other rows and cannot be solved for", "warning", "\u2014"],
+           ["any", "the value solved for, or a result, lies outside the range its row "
+            "accepts when typed; the value and the range are given in the row's unit",
+            "warning", "the accepted range of the data file"],
            ["any", "a value typed into a result row was replaced by the formula", "note",
             "\u2014"],
            ["any", "only the leading number of an entry was read", "note", "\u2014"]],
           [1500, 3900, 900, 2700]),
     P("The notes about an entry stay until the next entry, a change of page or "
-      "Reset."),
+      "Reset. A value on a limit, as it was entered, is within it: values are held "
+      "to about seven figures, and a limit is compared with them to one part in a "
+      "million."),
 
     H2("11. Units and factors", "factors"),
     P("A value in a unit is the factor times the value in the SI base unit."),

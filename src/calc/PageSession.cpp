@@ -52,6 +52,11 @@ void PageSession::enterPage(Integer page) {
   forgetEntry();
 }
 
+void PageSession::forgetChanges() {
+  for (Integer i = 1; i <= rowCount(); ++i)
+    t_.VarChanged(page(), i) = 0;
+}
+
 bool PageSession::chooseUnit(Integer var, Integer u) {
   Single shown = 0;
   if (!valueInUnit(var, u, shown)) return false;
@@ -105,6 +110,15 @@ bool PageSession::everyRowShowable() const {
     if (!valueInUnit(i, t_.VarUnit(page(), i), shown)) return false;
   }
   return true;
+}
+
+// The row committed counts as changed when its entry stands (a solve given up on puts the page
+// back as it was); any other row when the solve moved it.
+void PageSession::markChanged(const Array1<Single>& before, Integer index, Single entered) {
+  for (Integer i = 1; i <= rowCount(); ++i) {
+    const bool moved = t_.CurValue(i) != before(i);
+    if (moved || (i == index && t_.CurValue(i) == entered)) t_.VarChanged(page(), i) = 1;
+  }
 }
 
 CommitResult PageSession::commit(Integer index, const QString& text, Single& prevValue,
@@ -177,6 +191,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
                                      "held or shown."),
                   f, prevValue);
   }
+  markChanged(before, index, entered);
   if (entry_ != nullptr) {
     *entry_ = EntryRecord{index,           text,   numtext::leadingNumberLength(text), typedSingle,
                           unitName(index), entered};

@@ -53,6 +53,9 @@ class PageSession {
   const EntryRecord* lastEntry() const { return entry_; }
   // The stored value of row var, in its base unit.
   Single value(Integer var) const { return t_.CurValue(var); }
+  // Whether a commit has changed row var's value in this run, since the start or the page's
+  // last reset: typed into it, or moved by a solve. False while it holds the page's default.
+  bool changed(Integer var) const { return t_.VarChanged(page(), var) != 0; }
 
   // Puts `page` on show: its stored values (VarValue) become the working values and its stored
   // unknown the row to solve for. The record of the last entry starts empty.
@@ -62,12 +65,16 @@ class PageSession {
   }
   // Tells `observer` (null: nobody) of every solve a commit makes from now on.
   void watchSolves(SolveObserver* observer) { observer_ = observer; }
+  // Every row of the page on show counts as holding its default again (a reset, a new case).
+  void forgetChanges();
   // Makes row var the one to solve for; the next commit solves for it.
   void chooseUnknown(Integer var) { unknown_ = var; }
   // Shows row var in unit u of its list from now on; the stored value stays as it is. False,
   // and nothing changed, when the value in that unit would lie beyond the Single range.
   bool chooseUnit(Integer var, Integer u);
 
+  // The accepted-range expression of row var.
+  const QString& rangeExpression(Integer var) const { return t_.RangeExpr(page(), var); }
   // The caption of row var as the data file gives it (with its access-key "&").
   QString caption(Integer var) const;
   // The name of the unit row var is shown in.
@@ -93,6 +100,7 @@ class PageSession {
  private:
   CommitResult refuse(const QString& message, Single factor, Single prevValue) const;
   bool everyRowShowable() const;
+  void markChanged(const Array1<Single>& before, Integer index, Single entered);
 
   datafile::PageTables& t_;
   Integer& unknown_;

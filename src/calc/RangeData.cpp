@@ -249,6 +249,15 @@ QString RangeMessage(const QString& shown, QString& caption, const QString& unit
   return message + QChar(13) + QStringLiteral("Accepted range is: ") + s + unit;
 }
 
+QString RangeWords(const QString& expression, Single factor) {
+  QString rest = expression;
+  QString noCaption;
+  const QString message = RangeMessage(RangeToDisplay(rest, factor), noCaption, QString());
+  const QString label = QStringLiteral("Accepted range is: ");
+  const qsizetype at = message.indexOf(label);
+  return at < 0 ? QString() : message.mid(at + label.size()).simplified();
+}
+
 Single RoundSignificant(Single value, Integer digits) {
   if (value == 0.0f) return 0.0f;
   if (!std::isfinite(value)) return value;

@@ -39,6 +39,11 @@ QString RangeToDisplay(QString& expression, Single factor);
 // the message ends after " out of Range!"; "F," still gets the second line, with an empty range.
 QString RangeMessage(const QString& shown, QString& caption, const QString& unit);
 
+// The accepted range of `expression` in words, as the out-of-range message gives it, with its
+// bounds in the unit of `factor` and without the unit: "greater than 0 to 10000". Empty when the
+// message has no range part.
+QString RangeWords(const QString& expression, Single factor);
+
 // `value` rounded to `digits` significant digits (1234 to 2 digits is 1200). A negative value is
 // rounded as its magnitude and keeps its sign; zero, NaN and infinities come back unchanged.
 // Throws numtext::NumberError (Overflow) when the digits do not fit the 16-bit intermediate

@@ -23,8 +23,8 @@ bool PageChecks::hasWarning() const {
 }
 
 Regime regimeOf(double reynolds) {
-  if (reynolds < kLaminarBelow) return Regime::Laminar;
-  if (reynolds < kTurbulentFrom) return Regime::Transitional;
+  if (below(reynolds, kLaminarBelow)) return Regime::Laminar;
+  if (below(reynolds, kTurbulentFrom)) return Regime::Transitional;
   return Regime::Turbulent;
 }
 

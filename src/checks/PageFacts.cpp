@@ -49,6 +49,14 @@ Formula formulaOfPage(const calc::PageSession& session) {
 
 }  // namespace
 
+bool above(double x, double limit) {
+  return x > limit + kOnTheLimit * std::fabs(limit);
+}
+
+bool below(double x, double limit) {
+  return x < limit - kOnTheLimit * std::fabs(limit);
+}
+
 PageFacts::PageFacts(const calc::PageSession& session)
     : session_(session),
       formula_(formulaOfPage(session)),
@@ -68,7 +76,10 @@ QString PageFacts::shown(Quantity quantity) const {
 }
 
 QString PageFacts::shownAs(Quantity quantity, double base) const {
-  const Integer r = row(quantity);
+  return shownInRow(row(quantity), base);
+}
+
+QString PageFacts::shownInRow(Integer r, double base) const {
   const QString unit = session_.unitName(r).trimmed();
   QString text = session_.textInUnit(r, base).trimmed();
   // A figure that the row's format rounds to nothing, or that the unit cannot hold, is given to

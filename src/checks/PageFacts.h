@@ -15,6 +15,13 @@ inline constexpr double kWaterViscosity = 1.004e-6;
 // The g of the formulas, m/s², so that a figure given for comparison matches the page's.
 inline constexpr double kGravity = 9.815;
 
+// Values are held in single precision, so 0.5 mm over 10 mm comes to 0.0500000036: within this
+// relative distance of a limit a value counts as on it, as the user entered it.
+inline constexpr double kOnTheLimit = 1e-6;
+// Whether x lies beyond limit by more than that noise (false for NaN).
+bool above(double x, double limit);
+bool below(double x, double limit);
+
 // A Reynolds number as the checks write it: whole below 10 000 ("1050"), else two figures
 // ("2.1e5").
 QString reynoldsFigure(double reynolds);
@@ -33,6 +40,8 @@ class PageFacts {
   QString shown(calc::Quantity quantity) const;
   // Another value of quantity (base unit) as its row would show it, with the unit.
   QString shownAs(calc::Quantity quantity, double base) const;
+  // A value (base unit) as row would show it, with the unit.
+  QString shownInRow(Integer row, double base) const;
   // A row as a sentence names it: its caption without the access-key mark, "=" and "?".
   QString rowName(Integer row) const;
   // Whether the formula computes row from the others.

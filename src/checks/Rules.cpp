@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/RangeData.h"
 #include "numtext/NumberFormat.h"
 
 namespace vantrel::checks {
@@ -54,6 +55,53 @@ Said unknownIsComputed(const PageFacts& f) {
              "%1 is computed from the other rows and cannot be solved for: choose "
              "another row to solve for.")
       .arg(f.rowName(u));
+}
+
+// Whether an item of expression is "*", which takes any value: most result rows have one, and
+// this spares them the parse of a range check on every refresh.
+bool takesAnything(const QString& expression) {
+  bool star = false;  // the item so far is blanks and one "*"
+  bool other = false;
+  for (const QChar c : expression) {
+    if (c == u',') {
+      if (star && !other) return true;
+      star = other = false;
+    } else if (c == u'*' && !star) {
+      star = true;
+    } else if (c != u' ') {
+      other = true;
+    }
+  }
+  return star && !other;
+}
+
+// Whether row's range would take value if it were typed, as a commit checks an entry.
+bool rangeTakes(const QString& expression, double value) {
+  QString rest = expression;
+  QString entry = numtext::leadingSpaceForm(static_cast<Single>(value));
+  Single number = 0;
+  QString text;
+  return calc::CheckRange(rest, entry, number, text);
+}
+
+// The value solved for, or a result row, beyond what the row would accept if it were typed: the
+// formula has been carried where the data file says the quantity means nothing. Only number
+// ranges say so; a value on a limit is within it.
+Said outsideItsRange(const PageFacts& f, Integer row) {
+  if (row != f.session().unknown() && !f.written(row)) return {};
+  const QString& expression = f.session().rangeExpression(row);
+  const QStringView type = QStringView(expression).left(expression.indexOf(u',')).trimmed();
+  const bool number =
+      type.compare(u"F", Qt::CaseInsensitive) == 0 || type.compare(u"I", Qt::CaseInsensitive) == 0;
+  if (!number || takesAnything(expression)) return {};
+  const double value = f.session().value(row);
+  for (const double x : {value, value * (1 - kOnTheLimit), value * (1 + kOnTheLimit)})
+    if (rangeTakes(expression, x)) return {};
+  QString range = calc::RangeWords(expression, f.session().factor(row));
+  const QString unit = f.session().unitName(row).trimmed();
+  if (!range.isEmpty() && !unit.isEmpty()) range += u' ' + unit;
+  return QStringLiteral("%1 = %2 is outside the range the row accepts (%3).")
+      .arg(f.rowName(row), f.shownInRow(row, value), range);
 }
 
 // The last entry, when the session keeps it and it is one of this page's rows.
@@ -109,7 +157,7 @@ Said colebrookTransitional(const PageFacts& f) {
 
 Said colebrookRough(const PageFacts& f) {
   const double relative = f.value(Q::Roughness) / f.value(Q::Diameter);
-  if (!(relative > kRoughestPipe)) return {};
+  if (!above(relative, kRoughestPipe)) return {};
   return QStringLiteral(
              "Relative roughness k/D = %1 is above 0.05, beyond the range of "
              "Colebrook-White.")
@@ -120,7 +168,7 @@ Said colebrookRough(const PageFacts& f) {
 
 Said hazenPipeSize(const PageFacts& f) {
   const double d = f.value(Q::Diameter);
-  if (d >= kHazenSmallestPipe && d <= kHazenLargestPipe) return {};
+  if (!below(d, kHazenSmallestPipe) && !above(d, kHazenLargestPipe)) return {};
   return QStringLiteral(
              "Hazen-Williams was fitted to pipes of about 50 mm to 1.8 m; this one "
              "is %1.")
@@ -128,7 +176,7 @@ Said hazenPipeSize(const PageFacts& f) {
 }
 
 Said hazenVelocity(const PageFacts& f) {
-  if (!(f.value(Q::Velocity) > kHazenFastest)) return {};
+  if (!above(f.value(Q::Velocity), kHazenFastest)) return {};
   return QStringLiteral("Hazen-Williams was fitted to velocities up to about 3 m/s; here %1.")
       .arg(f.shown(Q::Velocity));
 }
@@ -147,7 +195,7 @@ Said manningNotTurbulent(const PageFacts& f) {
 
 Said manningTwoDepths(const PageFacts& f) {
   const double depth = f.value(Q::DepthRatio);
-  if (!(depth >= kTwoDepthsFrom && depth <= 1)) return {};
+  if (std::isnan(depth) || below(depth, kTwoDepthsFrom) || above(depth, 1)) return {};
   return QStringLiteral(
       "Between y/D 0.82 and 1 the same flow runs at two depths; the flow is "
       "greatest at y/D 0.938 (1.076 \u00d7 the full-pipe flow).");
@@ -157,27 +205,27 @@ Said manningTwoDepths(const PageFacts& f) {
 
 Said orificePipe(const PageFacts& f) {
   const double d = f.value(Q::Diameter);
-  if (d >= kOrificeSmallestPipe && d <= kOrificeLargestPipe) return {};
+  if (!below(d, kOrificeSmallestPipe) && !above(d, kOrificeLargestPipe)) return {};
   return QStringLiteral("Outside ISO 5167-2: the pipe (%1) is not within 50 to 1000 mm.")
       .arg(f.shown(Q::Diameter));
 }
 
 Said orificeBore(const PageFacts& f) {
   const double bore = f.value(Q::DiameterRatio) * f.value(Q::Diameter);
-  if (bore >= kOrificeSmallestBore) return {};
+  if (!below(bore, kOrificeSmallestBore)) return {};
   return QStringLiteral("Outside ISO 5167-2: the bore d = \u03b2D (%1) is below 12.5 mm.")
       .arg(f.shownAs(Q::Diameter, bore));
 }
 
 Said orificeBeta(const PageFacts& f) {
   const double beta = f.value(Q::DiameterRatio);
-  if (beta >= kOrificeSmallestBeta && beta <= kOrificeLargestBeta) return {};
+  if (!below(beta, kOrificeSmallestBeta) && !above(beta, kOrificeLargestBeta)) return {};
   return QStringLiteral("Outside ISO 5167-2: \u03b2 = %1 is not within 0.1 to 0.75.")
       .arg(f.shown(Q::DiameterRatio));
 }
 
 Said orificeSlowFlow(const PageFacts& f) {
-  if (!f.reynolds() || *f.reynolds() >= kOrificeSlowestFlow) return {};
+  if (!f.reynolds() || !below(*f.reynolds(), kOrificeSlowestFlow)) return {};
   return QStringLiteral("Outside ISO 5167-2: the pipe Reynolds number %1 is below 5000.")
       .arg(reynoldsFigure(*f.reynolds()));
 }
@@ -185,14 +233,14 @@ Said orificeSlowFlow(const PageFacts& f) {
 // Sudden expansion and contraction.
 
 Said notAnExpansion(const PageFacts& f) {
-  if (f.value(Q::DownstreamDiameter) > f.value(Q::UpstreamDiameter)) return {};
+  if (above(f.value(Q::DownstreamDiameter), f.value(Q::UpstreamDiameter))) return {};
   return QStringLiteral("Not an expansion: D2 (%1) is not larger than D1 (%2).")
       .arg(f.shown(Q::DownstreamDiameter), f.shown(Q::UpstreamDiameter));
 }
 
 Said bordaCarnot(const PageFacts& f) {
   const double ratio = f.value(Q::UpstreamDiameter) / f.value(Q::DownstreamDiameter);
-  if (!(ratio < 1)) return {};
+  if (!below(ratio, 1)) return {};
   const double areas = 1 - ratio * ratio;  // 1 - A1/A2
   // Built without arg(): this note stands on every expansion page.
   return u"Borda-Carnot for these diameters: K = (1 \u2212 A1/A2)\u00b2 = " %
@@ -200,14 +248,14 @@ Said bordaCarnot(const PageFacts& f) {
 }
 
 Said notAContraction(const PageFacts& f) {
-  if (f.value(Q::DownstreamDiameter) < f.value(Q::UpstreamDiameter)) return {};
+  if (below(f.value(Q::DownstreamDiameter), f.value(Q::UpstreamDiameter))) return {};
   return QStringLiteral("Not a contraction: D2 (%1) is not smaller than D1 (%2).")
       .arg(f.shown(Q::DownstreamDiameter), f.shown(Q::UpstreamDiameter));
 }
 
 Said sharpContraction(const PageFacts& f) {
   const double ratio = f.value(Q::DownstreamDiameter) / f.value(Q::UpstreamDiameter);
-  if (!(ratio < 1)) return {};
+  if (!below(ratio, 1)) return {};
   return u"Sharp-edged reduction: K = 0.5\u00b7(1 \u2212 (D2/D1)\u00b2) = " %
          figure(0.5 * (1 - ratio * ratio), 4) % u" on the outlet velocity; the page uses " %
          f.shown(Q::LossCoefficient) % u'.';
@@ -222,12 +270,14 @@ struct Rule {
   unsigned formulas;  // bits of the formulas it applies to
   Level level;
   Said (*finding)(const PageFacts&);
+  Said (*ofRow)(const PageFacts&, Integer) = nullptr;  // asked of each row instead
 };
 
 // Within a level, the weightier first: a page that cannot be solved, then a formula used where
 // it does not hold, then what only describes.
 constexpr Rule kRules[] = {
     {kAnyPage, Level::Warning, unknownIsComputed},
+    {kAnyPage, Level::Warning, nullptr, outsideItsRange},
     {bit(Formula::Expansion), Level::Warning, notAnExpansion},
     {bit(Formula::Contraction), Level::Warning, notAContraction},
     {bit(Formula::ColebrookWhite), Level::Warning, colebrookLaminar},
@@ -255,7 +305,12 @@ std::vector<Finding> findingsOf(const PageFacts& facts) {
   const unsigned formula = bit(facts.formula());
   for (const Rule& rule : kRules) {
     if ((rule.formulas & formula) == 0) continue;
-    if (Said text = rule.finding(facts)) found.push_back({rule.level, *std::move(text)});
+    if (rule.ofRow == nullptr) {
+      if (Said text = rule.finding(facts)) found.push_back({rule.level, *std::move(text)});
+      continue;
+    }
+    for (Integer row = 1; row <= facts.session().rowCount(); ++row)
+      if (Said text = rule.ofRow(facts, row)) found.push_back({rule.level, *std::move(text)});
   }
   // Warnings first, wherever a row stands in the table.
   std::stable_sort(found.begin(), found.end(), [](const Finding& a, const Finding& b) {

@@ -22,6 +22,7 @@ void PageTables::allocate() {
   VarCheckDefault = Array2<Integer>(p, v);
   VarCheck = Array2<Integer>(p, v);
   RangeExpr = Array2<QString>(p, v);
+  VarChanged = Array2<Integer>(p, v);
 
   UnitName = Array3<QString>(p, v, 1);
   UnitFormat = Array3<QString>(p, v, 1);

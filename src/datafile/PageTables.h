@@ -46,6 +46,9 @@ struct PageTables {
   Array2<Integer> VarCheckDefault;  // 1 = the variable to compute
   Array2<Integer> VarCheck;
   Array2<QString> RangeExpr;
+  // 1 once a commit has changed the variable's value in this run (typed, or moved by a solve);
+  // 0 while it holds the page's default. A reset clears it.
+  Array2<Integer> VarChanged;
 
   // Per page, variable and unit (1 ... P, 1 ... V, 1 ... U; UnitFactor has U + 1 units, so a
   // row's unit list always ends at a factor of 0).

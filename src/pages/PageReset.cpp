@@ -15,6 +15,7 @@ void RestoreInit(PageDataForm& form) {
     t.VarValue(p, i) = t.VarDefault(p, i);
     t.VarCheck(p, i) = t.VarCheckDefault(p, i);
     t.VarUnit(p, i) = t.VarUnitDefault(p, i);
+    t.VarChanged(p, i) = 0;
     if (t.UnknownVar(p) == 0 && t.VarCheckDefault(p, i) == 1) t.UnknownVar(p) = i;
   }
   RemovePage(form);

@@ -8,10 +8,12 @@
 
 namespace vantrel::record {
 
-// One line per row: caption, value as shown and unit, separated by tabs; the unknown's line has
-// a fourth field, "solved for".
+// The page's caption and title, then one line per row: caption, value as shown and unit,
+// separated by tabs (the unknown's line has a fourth field, "solved for"); then, after a blank
+// line, the checks: the Reynolds number and each finding, one a line.
 QString pageText(const calc::PageSession& session);
-// The same rows as an HTML table, the unknown's in bold.
+// The same as HTML: the caption and title, the rows as a table (the unknown's in bold), the
+// checks one a paragraph.
 QString pageHtml(const calc::PageSession& session);
 
 }  // namespace vantrel::record

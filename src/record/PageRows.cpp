@@ -59,7 +59,8 @@ std::vector<RowFacts> pageRows(const calc::PageSession& session) {
     // A result row ticked as the unknown is still what the formula computes; the checks warn.
     row.source = calc::isWritten(formula, i) ? Source::Computed
                  : row.unknown               ? Source::SolvedFor
-                                             : Source::Entered;
+                 : session.changed(i)        ? Source::Entered
+                                             : Source::Default;
     rows.push_back(row);
   }
   return rows;
@@ -72,9 +73,11 @@ QString sourceName(Source source) {
     case Source::SolvedFor:
       return QStringLiteral("solved for");
     case Source::Entered:
+      return QStringLiteral("entered");
+    case Source::Default:
       break;
   }
-  return QStringLiteral("entered");
+  return QStringLiteral("default");
 }
 
 }  // namespace vantrel::record

@@ -10,7 +10,8 @@
 
 namespace vantrel::record {
 
-enum class Source { Entered, Computed, SolvedFor };
+// Default: still the page's default; Entered: typed, or changed by a solve, in this run.
+enum class Source { Default, Entered, Computed, SolvedFor };
 
 struct RowFacts {
   QString caption;  // as the check box shows it, without the access key and the unknown's "?"
@@ -18,13 +19,13 @@ struct RowFacts {
   QString unit;     // the unit shown, without the blanks around it
   QString siValue;  // the stored value, the shortest text that reads back as the same number
   QString siUnit;   // its SI unit; empty for a number without one or a page without a formula
-  Source source = Source::Entered;
+  Source source = Source::Default;
   bool unknown = false;  // the row ticked as the one to solve for
 };
 
 std::vector<RowFacts> pageRows(const calc::PageSession& session);
 
-// "entered", "computed by the formula", "solved for".
+// "default", "entered", "computed by the formula", "solved for".
 QString sourceName(Source source);
 
 }  // namespace vantrel::record

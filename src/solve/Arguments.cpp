@@ -207,8 +207,8 @@ Options:
                     the HTML on standard output, as --format html does. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
-                    base units and whether it was entered, computed by the formula or solved
-                    for, the checks, and lines to sign.
+                    base units and where it comes from (entered, default, computed by the
+                    formula or solved for), the checks, and lines to sign.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case
@@ -216,8 +216,10 @@ Options:
                     are committed from left to right and an empty cell keeps its default.
                     --for and --unit apply to every case. Output, one line per case in input
                     order: csv (the default: a header, then every variable's value in the unit
-                    it is shown in, then status and message) or json (the one-page object with
-                    "line", "status" and "message" added; a refused case has only those three).
+                    it is shown in, then status, message, reynolds, regime and checks, the
+                    case's warnings and notes joined by " | ") or json (the one-page object
+                    with "line", "status" and "message" added; a refused case has only those
+                    three).
                     A case refused or unsolved gets its status 3 or 4, a line that is no case
                     (too many cells, a quote left open) status 2, and the batch goes on: a
                     line break ends a case even inside quotes. Empty cells at the end of a

@@ -1,5 +1,6 @@
 #include "solve/BatchCases.h"
 
+#include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
 #include "solve/CsvInput.h"
 #include "solve/Escaping.h"
@@ -41,9 +42,18 @@ QString oneLine(const QString& message) {
   return lines.join(u' ');
 }
 
+// The Reynolds number, the regime and the findings joined into one cell, each led by ",".
+QString csvChecks(const checks::PageChecks& c) {
+  QString out(u',');
+  if (c.reynolds) out += numtext::shortestText(static_cast<Single>(*c.reynolds));
+  out += u',';
+  if (c.regime) out += checks::regimeName(*c.regime);
+  return out + u',' + csvField(findingLines(c).join(QStringLiteral(" | ")));
+}
+
 QString csvLine(const CaseOutcome& outcome, int rowCount) {
   QString out;
-  out.reserve(16 * rowCount + outcome.message.size() + 8);
+  out.reserve(16 * rowCount + outcome.message.size() + 40);
   if (outcome.report) {
     for (const VariableLine& v : outcome.report->variables) {
       out += csvField(v.value);
@@ -55,6 +65,7 @@ QString csvLine(const CaseOutcome& outcome, int rowCount) {
   out += QString::number(outcome.status);
   out += u',';
   out += csvField(oneLine(outcome.message));
+  out += outcome.report ? csvChecks(outcome.report->checks) : QStringLiteral(",,,");
   out += u'\n';
   return out;
 }
@@ -144,7 +155,7 @@ QString csvHeader(const datafile::PageTables& t, const CaseSetup& setup) {
     if (!unit.isEmpty()) cell += QStringLiteral(" [%1]").arg(unit);
     out += csvField(cell) + u',';
   }
-  return out + QStringLiteral("status,message\n");
+  return out + QStringLiteral("status,message,reynolds,regime,checks\n");
 }
 
 QString caseLine(const CaseOutcome& outcome, std::int64_t line, Format format, int rowCount) {

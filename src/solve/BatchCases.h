@@ -35,12 +35,13 @@ CaseOutcome solveLine(PageCase& page, const std::vector<CaseEntry>& columns,
                       const QByteArray& record);
 
 // The first line of CSV output: every variable of the page with the unit it is shown in, as a
-// header cell names it, then "status" and "message".
+// header cell names it, then "status", "message", "reynolds", "regime" and "checks".
 QString csvHeader(const datafile::PageTables& tables, const CaseSetup& setup);
 
-// One case's output line. CSV: every variable's value as shown (empty cells when refused), the
-// status and the message. JSON: the one-page object with "line", "status" and "message" added
-// (only these three when refused). The message is on one line.
+// One case's output line. CSV: every variable's value as shown, the status, the message, the
+// Reynolds number, the regime and the findings of the checks ("warning: ... | note: ..."; all
+// but status and message empty when refused). JSON: the one-page object with "line", "status"
+// and "message" added (only these three when refused). The message is on one line.
 QString caseLine(const CaseOutcome& outcome, std::int64_t line, Format format, int rowCount);
 
 }  // namespace vantrel::solve

@@ -83,6 +83,7 @@ PageCase::PageCase(datafile::PageTables& tables, CaseSetup setup)
 
 void PageCase::startFromDefaults() {
   session_.enterPage(setup_.page);
+  session_.forgetChanges();
   for (Integer i = 1; i <= session_.rowCount(); ++i)
     t_.VarUnit(setup_.page, i) = t_.VarUnitDefault(setup_.page, i);
   session_.chooseUnknown(setup_.unknown);

@@ -36,13 +36,8 @@ QString aligned(const std::vector<QStringList>& rows) {
 // The accepted range as the out-of-range message words it, in the default unit.
 QString rangeText(const datafile::PageTables& t, Integer page, Integer var) {
   const Integer unit = t.VarUnitDefault(page, var);
-  QString expression = t.RangeExpr(page, var);
-  QString caption;
-  const QString shown = calc::RangeToDisplay(expression, t.UnitFactor(page, var, unit));
-  const QString message = calc::RangeMessage(shown, caption, QString());
-  const qsizetype at = message.indexOf(QStringLiteral("Accepted range is: "));
-  if (at < 0) return QString();
-  QString range = message.mid(at + 19).simplified();
+  const QString range = calc::RangeWords(t.RangeExpr(page, var), t.UnitFactor(page, var, unit));
+  if (range.isEmpty()) return range;
   const QString unitName = printedUnitName(t.UnitName(page, var, unit));
   if (range == u"*") return QStringLiteral("any");
   return unitName.isEmpty() ? range : range + u' ' + unitName;

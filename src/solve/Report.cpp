@@ -13,14 +13,10 @@ namespace vantrel::solve {
 
 namespace {
 
-// "warning: ..." and "note: ..." lines.
 QString checkLines(const checks::PageChecks& c) {
   QString out;
-  for (const checks::Finding& f : c.findings) {
-    out += (f.level == checks::Level::Warning ? QStringLiteral("warning: ")
-                                              : QStringLiteral("note: ")) +
-           f.text + u'\n';
-  }
+  for (const QString& line : findingLines(c))
+    out += line + u'\n';
   return out;
 }
 
@@ -40,6 +36,8 @@ QString textReport(const PageReport& r) {
     if (!v.unit.isEmpty()) line += u' ' + v.unit;
     out += line + u'\n';
   }
+  const QString reynolds = checks::reynoldsLine(r.checks);
+  if (!reynolds.isEmpty()) out += reynolds + u'\n';
   return out + checkLines(r.checks);
 }
 
@@ -81,6 +79,16 @@ QString jsonReport(const PageReport& r) {
 }
 
 }  // namespace
+
+QStringList findingLines(const checks::PageChecks& c) {
+  QStringList lines;
+  for (const checks::Finding& f : c.findings) {
+    lines << (f.level == checks::Level::Warning ? QStringLiteral("warning: ")
+                                                : QStringLiteral("note: ")) +
+                 f.text;
+  }
+  return lines;
+}
 
 PageReport reportOf(const calc::PageSession& session) {
   PageReport r;

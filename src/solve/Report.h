@@ -1,10 +1,12 @@
 #pragma once
 // What vantrel-solve prints: every variable of the page with the text its value box would show,
 // in three formats (aligned text for people, CSV for spreadsheets, one JSON object for
-// programs), and the engineer's checks of the page (after the text table, on standard error
-// beside the CSV table, as fields of the JSON object).
+// programs), and the engineer's checks of the page (the Reynolds number and the findings after
+// the text table, the findings on standard error beside the CSV table, fields of the JSON
+// object).
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "calc/PageSession.h"
@@ -34,6 +36,8 @@ struct PageReport {
 PageReport reportOf(const calc::PageSession& session);
 
 QString formatReport(const PageReport& report, Format format);
+// The findings of the checks as the command line words them: "warning: ...", "note: ...".
+QStringList findingLines(const checks::PageChecks& checks);
 // What goes to standard error beside the report: the checks of a CSV report, whose standard
 // output is the table alone.
 QString reportNotes(const PageReport& report, Format format);

@@ -26,9 +26,11 @@ TEST(PageCommands, CopyPutsThePageOnTheClipboardAsTextAndAsATable) {
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
     EXPECT_EQ(copied->text(),
-              "Pipe Dia. =\t300.0\tmm\nFlow Rate =\t60.000\tl/s\nC Factor =\t130.0\t\nPipe Length "
+              "H.Williams\tHazen-Williams :- Friction head loss of water in a full pipe\nPipe Dia. "
+              "=\t300.0\tmm\nFlow Rate =\t60.000\tl/s\nC Factor =\t130.0\t\nPipe Length "
               "=\t1000.0\tm\nHead Loss =\t2.5249\tm\tsolved for\nGradient =\t2.525\tm/km\nK Factor "
-              "=\t68.81\t\nVelocity =\t0.849\tm/s\n");
+              "=\t68.81\t\nVelocity =\t0.849\tm/s\n\nRe 2.5e5 turbulent (water at 20 \u00b0C)\nNo "
+              "warnings or notes.\n");
     EXPECT_EQ(copied->html().count("<tr>"), 8);
     EXPECT_TRUE(copied->html().contains(
         "<tr><td><b>Head Loss =</b></td><td><b>2.5249</b></td><td><b>m</b></td><td><b>solved "
@@ -40,7 +42,9 @@ TEST(PageCommands, TheRecordIsSavedOrPrintedAndReadsBack) {
   for (const auto& [moves, file] : {std::pair{"Ctrl+S", "a.pdf"},
                                     {"Tab pick:Save menu:frame2", "b.html"},
                                     {"Tab Ctrl+P", "printed.pdf"},
-                                    {"Tab pick:Print menu:area", "printed.pdf"}}) {
+                                    {"Tab pick:Print menu:area", "printed.pdf"},
+                                    // Reset: every row holds its default again.
+                                    {R"(Tab f1 "250" Tab click:Reset f2 "60" Ctrl+S)", "c.html"}}) {
     SCOPED_TRACE(moves);
     WindowRun run;
     ASSERT_TRUE(run.activate());

@@ -60,6 +60,8 @@ TEST(Reynolds, IsFormedFromThePagesPipeVelocityDiameterAndViscosity) {
       {{kManning, {{1, 0.5f}, {4, 0.25f}, {9, 0.01f}}}, 2920.8, Transitional},
       {{kOrifice, {{1, 0.1f}, {6, 1.273f}}}, 126792.8, Turbulent},
       {{kValves, {{1, 0.1f}, {5, 1.273f}}}, 126792.8, Turbulent},
+      // The other way, where a data file's range admits a negative flow: the same Re.
+      {{kValves, {{1, 0.1f}, {2, -0.01f}, {5, -1.273f}}}, 126792.8, Turbulent},
       {{kExpand, {{1, 0.1f}, {2, 0.2f}, {6, 1.273f}, {7, 0.3183f}}}, 126792.8, Turbulent},
       {{kReduce, {{1, 0.2f}, {2, 0.1f}, {6, 0.3183f}, {7, 1.273f}}}, 126792.8, Turbulent},
   };
@@ -111,7 +113,12 @@ TEST(Findings, EachRuleSpeaksOnlyBeyondItsLimit) {
        {"! Transitional flow (Re 2000 to 4000): the friction factor, and so the result, is "
         "uncertain.",
         "! Relative roughness k/D = 0.06 is above 0.05, beyond the range of Colebrook-White."}},
-      {{kColebrook, {{1, 0.01f}, {3, 0.00049f}}}, {}},
+      // k/D on the limit as typed (0.5 mm over 10 mm), however single precision holds it.
+      {{kColebrook, {{1, 0.01f}, {3, 0.0005f}}}, {}},
+      // The value solved for beyond what its row would take if typed, in the row's unit.
+      {{kColebrook, {{6, 20000}}},
+       {"! Head Loss = 20000.0000 m is outside the range the row accepts (greater than 0 to "
+        "10000 m)."}},
       {{kHazen, {{1, 0.049f}, {8, 3.01f}}},
        {"! Hazen-Williams was fitted to pipes of about 50 mm to 1.8 m; this one is 49.0 mm.",
         "! Hazen-Williams was fitted to velocities up to about 3 m/s; here 3.010 m/s."}},

@@ -66,6 +66,8 @@ TEST(Batch, EachCaseIsWhatItsOwnRunGives) {
       {"bends", {"--for", "vel"}, "pipe d [m],k", {{"0.2,", kNoSolution}, {",", kSolved}}},
       // A header copied from a page's caption, with a comma after its last column.
       {"Bends", {}, "K Factor =,", {{"0.5,", kSolved}, {"2", kSolved}}},
+      // Laminar: solved, with the checks' warning in its own cell.
+      {"C.White", {}, "pipe d,flow", {{"8,0.0066", kSolved}, {"5,50", kSolved}}},
   };
   for (const auto& batch : batches) {
     QByteArray csv = batch.header.toUtf8() + "\r\n\r\n";  // a blank line is no case
@@ -95,8 +97,10 @@ TEST(Batch, EachCaseIsWhatItsOwnRunGives) {
       const QString message = line.take("message").toString();
       bool closed = false;
       const QStringList cells = csvCells(csvLines[n + 1].toUtf8(), closed);
-      EXPECT_EQ(cells.mid(cells.size() - 2), (QStringList{QString::number(c.status), message}));
-      QStringList values = cells.mid(0, cells.size() - 2);
+      // After the values: status, message, reynolds, regime, checks.
+      const QStringList tail = cells.mid(cells.size() - 5);
+      EXPECT_EQ(tail.mid(0, 2), (QStringList{QString::number(c.status), message}));
+      QStringList values = cells.mid(0, cells.size() - 5);
       if (!c.message.isEmpty()) {
         EXPECT_EQ(message, c.message);
         EXPECT_TRUE(line.isEmpty());
@@ -123,6 +127,12 @@ TEST(Batch, EachCaseIsWhatItsOwnRunGives) {
       QStringList shown;
       for (const QJsonValue v : page["variables"].toArray())
         shown << v["value"].toString();
+      // The checks as the page object gives them, the findings each led by its level.
+      QStringList findings;
+      for (const QJsonValue f : page["checks"].toArray())
+        findings << f["level"].toString() + ": " + f["text"].toString();
+      EXPECT_EQ(tail.mid(3), (QStringList{page["regime"].toString(), findings.join(" | ")}));
+      EXPECT_EQ(tail[2].toDouble(), page["reynolds"].toDouble());  // none: "" and null, 0
       if (page.isEmpty()) values.removeAll("");
       EXPECT_EQ(values, shown);
     }
@@ -218,9 +228,10 @@ TEST(Batch, StandardInputIsAnsweredLineByLine) {
   solve.closeWriteChannel();
   ASSERT_TRUE(solve.waitForFinished(10000));
   EXPECT_EQ(out.toStdString(),
-            "Pipe Dia. [mm],Flow Rate [l/s],K Factor,Head Loss [m],Velocity [m/s],status,message\n"
-            "150.0,30.000,0.500,0.07339,1.697,0,\n"
-            ",,,,,3,K Factor   out of Range! Accepted range is: 0 to 1000\n");
+            "Pipe Dia. [mm],Flow Rate [l/s],K Factor,Head Loss [m],Velocity [m/s],status,message,"
+            "reynolds,regime,checks\n"
+            "150.0,30.000,0.500,0.07339,1.697,0,,253600.48,turbulent,\n"
+            ",,,,,3,K Factor   out of Range! Accepted range is: 0 to 1000,,,\n");
   EXPECT_EQ(solve.exitCode(), kSomeCasesFailed);
 }
 

@@ -153,7 +153,8 @@ TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
                    "",
                    {{checks::Level::Warning, "w \"1\""}, {checks::Level::Note, "n"}}};
   const QString lines = "warning: w \"1\"\nnote: n\n";
-  EXPECT_TRUE(formatReport(report, Format::Text).endsWith(" 5 \x01\n" + lines));
+  EXPECT_TRUE(
+      formatReport(report, Format::Text).endsWith(" 5 \x01\nRe 2500 transitional\n" + lines));
   EXPECT_EQ(reportNotes(report, Format::Csv), lines);
   EXPECT_EQ(reportNotes(report, Format::Json), "");
   EXPECT_EQ(formatReport(report, Format::Json),
