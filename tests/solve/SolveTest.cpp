@@ -254,7 +254,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
       {1, "1|--record|-", kSolved, "", "<h1>Calculation record</h1>"},
       {0, "--version", kSolved, "", "vantrel-solve " + record::programVersion() + '\n'},
       {2, "3|--batch|" + carried + "|--unit|head=huge", kSomeCasesFailed, "",
-       "\n,,,,,3,The value is too large to be shown in huge.\n"},
+       "\n,,,,,3,The value is too large to be shown in huge.,,,\n"},
       // Output that could not be written is never taken for done.
       {1, "--help|>/dev/full", kBadUsage, full, ""},
       {1, "--list|>&-", kBadUsage, closed, ""},
