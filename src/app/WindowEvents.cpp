@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 
 #include "app/CountingDialogs.h"
 #include "common/KeyCodes.h"
@@ -118,7 +119,8 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
   form_.lstUnit->viewport()->installEventFilter(this);
   connect(form_.TipTimer, &QTimer::timeout, this, [this] { tips::TipTimer_Timer(form_); });
   connect(c.btnHelp(), &QPushButton::clicked, this, [this] { tips::btnHelp_Click(form_); });
-  connect(c.btnReset(), &QPushButton::clicked, this, [this] { pages::btnReset_Click(form_); });
+  connect(c.btnReset(), &QPushButton::clicked, this,
+          [this] { rebuildUnderFocus([this] { pages::btnReset_Click(form_); }); });
   connect(c.btnCompute(), &QPushButton::clicked, this, [this] { input::btnCompute_Click(form_); });
   // Both signals: a click on the unit already selected changes no row but still chooses it.
   // In a list opened from the keyboard the arrow keys only move the highlight.
@@ -130,12 +132,39 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
 
 void WindowEvents::watchTabChoices() {
   QTabBar* strip = form_.tabStrip;
-  connect(strip, &QTabBar::currentChanged, this, [this] { pages::TabStrip_Click(form_); });
+  connect(strip, &QTabBar::currentChanged, this, [this] { tabChosen(); });
   // A click on the highlighted tab changes no index but is a choice all the same: after Up or
   // Down the highlighted tab need not be the page on show.
   connect(strip, &QTabBar::tabBarClicked, this, [this, strip](int index) {
-    if (index == strip->currentIndex()) pages::TabStrip_Click(form_);
+    if (index == strip->currentIndex()) tabChosen();
   });
+}
+
+void WindowEvents::tabChosen() {
+  if (form_.tabStrip->currentIndex() + 1 == form_.tables.CurPage) return;
+  rebuildUnderFocus([this] { pages::TabStrip_Click(form_); });
+}
+
+// A click on a tab or on Reset takes the focus from the value box before the page is rebuilt and
+// gives it to a box of the new rows after. The tab's or Reset's press action of a screen reader,
+// a choice by code, leave the focus where it is, and row 1 outlives the rebuild: the box is left
+// all the same (its entry committed as the click would commit it) and its row of the rebuilt page
+// is arrived at, with that page's value and unknown.
+void WindowEvents::rebuildUnderFocus(const std::function<void()>& rebuild) {
+  Part part = Part::None;
+  const Integer left = rowOf(QApplication::focusWidget(), part);
+  if (part == Part::Value) {
+    form_.GotFocusRow = 0;
+    input::txtV_LostFocus(form_, left);
+  }
+  rebuild();
+  const Integer kept = rowOf(QApplication::focusWidget(), part);
+  if (part == Part::Value && kept != form_.GotFocusRow) arriveAt(kept);
+}
+
+void WindowEvents::arriveAt(Integer row) {
+  form_.GotFocusRow = row;
+  input::txtV_GotFocus(form_, row);
 }
 
 Integer WindowEvents::rowOf(const QObject* watched, Part& part) const {
@@ -250,8 +279,7 @@ bool WindowEvents::focusIn(QObject* watched, const QFocusEvent* focus) {
   Part part = Part::None;
   const Integer i = rowOf(watched, part);
   if (part != Part::Value || i == form_.GotFocusRow) return false;
-  form_.GotFocusRow = i;
-  input::txtV_GotFocus(form_, i);
+  arriveAt(i);
   if (QApplication::focusWidget() != watched) return true;  // passed on from the unknown's box
   if (focus->reason() == Qt::MouseFocusReason) {
     // The press that gave the focus goes on to place the cursor; select the text after it.
@@ -305,7 +333,7 @@ void WindowEvents::chooseTab(int index) {
   QTabBar* strip = form_.tabStrip;
   if (index < 0) return;
   if (index == strip->currentIndex()) {
-    pages::TabStrip_Click(form_);
+    tabChosen();
   } else {
     strip->setCurrentIndex(index);
   }

@@ -14,6 +14,7 @@
 //   the keyboard order.
 
 #include <QObject>
+#include <functional>
 
 #include "numtext/NumberTypes.h"
 
@@ -63,6 +64,11 @@ class WindowEvents : public QObject {
   bool unitFieldRelease(QObject* watched, const QMouseEvent* release);
   bool unitListClick(const QMouseEvent* click);
   void chooseTab(int index);
+  // The highlighted tab was chosen: its page is shown, unless it is on show.
+  void tabChosen();
+  void rebuildUnderFocus(const std::function<void()>& rebuild);
+  // The focus has come to row's value box.
+  void arriveAt(Integer row);
 
   pages::PageDataForm& form_;
   const CountingDialogs& dialogs_;

@@ -1,6 +1,7 @@
 #include "app/WindowScript.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -118,6 +119,12 @@ void WindowScript::step(const QString& word) {
     user_.whileUp = [w, at] { QTest::mouseRelease(w, Qt::LeftButton, {}, at); };
     QTest::mousePress(w, Qt::LeftButton, {}, at);
     user_.whileUp = nullptr;
+  } else if (word.startsWith("act:")) {
+    // What a screen reader's "press" does: the control's own action, which moves no focus.
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control(target));
+    if (target.startsWith("tab")) a = a->child(target.mid(3).toInt() - 1);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    pause(200);  // a button's is a click animated for 100 ms
   } else if (word.startsWith("wheel:")) {
     QWidget* w = control(target);
     const QPoint at = pointIn(target);

@@ -11,6 +11,7 @@
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
 //   pick:<text>     the next menu's item whose text begins so is chosen
 //   press:<c>       a press whose release comes while the message box it raised is up
+//   act:<c>         the press action of c (of a tab, with tab<n>) that screen readers use
 //   wheel:<c>       the mouse wheel turned over c
 //   m<n> b x        the pointer over row n's value box, the page background, the tip box
 //   t<k>            k ticks of the tip timer (t alone: one)

@@ -98,6 +98,15 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"TheTabOnShow", R"(f2 "60" click:tab1 page=1 focus=v2 edit=-1 v5=1.8020 msgs=0)"},
     Scene{"TheWheelOverTheTabs", R"(f2 "60" wheel:tab2 page=1 edit=-1 msgs=0)"},
     Scene{"ArrowsOnTheTabs", "focus:tabs Up page=9 hl=1 focus:tabs Down page=1 focus:tabs Down page=2 hl=1 focus=v1 focus:tabs Right page=2 focus=v1 click:tab1 page=1"},
+    // A page rebuilt under the box that keeps the focus (the tab's or Reset's press action, or
+    // code) is left and arrived at again: the entry is committed, a refused one gives back the
+    // new page's value, and the unknown's box passes the focus on. Reset focuses the page's
+    // default focus row.
+    Scene{"ATabsActionUnderTheFocus", R"(click:tab7 f1 "4630.13" Tab click:v1 act:tab6 page=6 focus=v1 row=1 "1e9" Tab v1=150 s1=0.15 msgs=1)"},
+    Scene{"ATabsActionCommitsTheEntry", R"(f2 "60" act:tab3 page=3 act:tab1 v2=60.000 v5=2.5249 msgs=0)"},
+    Scene{"ATabsActionOntoTheUnknown", R"(click:tab2 click:c1 click:tab1 f1 act:tab2 page=2 focus=v2 row=2)"},
+    Scene{"ResetsActionUnderTheFocus", R"(f1 "500" Tab click:v1 act:Reset v1=300.0 "1e9" Tab v1=300 s1=0.3 msgs=1)"},
+    Scene{"ResetFocusesTheDefaultRow", "f3 click:tab2 click:tab1 focus=v3 click:Reset focus=v1 row=1"},
     Scene{"ResetKeepsOtherPages", R"(snap click:tab2 f1 "200" Tab click:tab1 click:c8 click:u1 click:list3 same=0 click:Reset same=1 unknown=5 focus=v1 click:tab2 v1=200.0)"},
     // The unit list: the current unit highlighted, a choice shows the same value in the new unit,
     // and closing the list gives the focus back to the box last left, never to the tab strip.
