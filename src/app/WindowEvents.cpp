@@ -194,6 +194,13 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
         nativeWindow_->installEventFilter(this);
       }
       return false;
+    case QEvent::ShortcutOverride:
+      // An access key is no shortcut in the open unit list: it reaches the list, which it closes.
+      if (watched != form_.lstUnit ||
+          !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier))
+        return false;
+      event->accept();
+      return true;
     case QEvent::KeyPress:
       return keyPress(watched, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -257,12 +264,15 @@ bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
   return code == kKeyUp || code == kKeyDown;
 }
 
-// In the open unit list Escape closes it without a change and Enter or Space chooses; the arrow
-// keys are the list's own.
+// In the open unit list Escape, Tab, Shift+Tab and the access keys close it without a change and
+// Enter or Space chooses; the arrow keys are the list's own. Whatever closes it gives the focus
+// back to a value box, never to the control next in the keyboard order.
 bool WindowEvents::unitListKey(const QKeyEvent* key) {
   input::Form_KeyDown(form_, 0, shiftStateOf(key));
   switch (key->key()) {
     case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
       input::HideUnitList(form_);
       return true;
     case Qt::Key_Return:
@@ -271,7 +281,9 @@ bool WindowEvents::unitListKey(const QKeyEvent* key) {
       input::lstUnit_Click(form_);
       return true;
     default:
-      return false;
+      if (!(key->modifiers() & Qt::AltModifier)) return false;
+      input::HideUnitList(form_);
+      return true;
   }
 }
 
@@ -305,6 +317,7 @@ void WindowEvents::focusOut(QObject* watched, const QFocusEvent* focus) {
 }
 
 bool WindowEvents::windowPress(const QMouseEvent* press) {
+  if (pressBesideList(press)) return true;
   pressPending_ = true;
   messagesAtPress_ = dialogs_.shown();
   if (press->button() != Qt::LeftButton) return false;
@@ -313,6 +326,21 @@ bool WindowEvents::windowPress(const QMouseEvent* press) {
   const QPoint at = strip->mapFromGlobal(press->globalPosition().toPoint());
   const int tab = strip->rect().contains(at) ? strip->tabAt(at) : -1;
   return tab >= 0 && tab + 1 == form_.tables.CurPage;
+}
+
+// A press beside the open unit list closes it, as a press beside a drop-down list does, and does
+// nothing else: the focus goes back to the value box, not to a button, a check box or the tab
+// strip the press was on. A press on a value box gives that box the focus.
+bool WindowEvents::pressBesideList(const QMouseEvent* press) {
+  QListWidget* list = form_.lstUnit;
+  if (!list->isVisible()) return false;
+  const QPoint at = press->globalPosition().toPoint();
+  if (list->rect().contains(list->mapFromGlobal(at))) return false;
+  Part part = Part::None;
+  rowOf(window_->childAt(window_->mapFromGlobal(at)), part);
+  if (part == Part::Value) return false;
+  input::HideUnitList(form_);
+  return true;
 }
 
 bool WindowEvents::controlPress(QObject* watched, const QMouseEvent* press) {

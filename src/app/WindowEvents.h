@@ -60,6 +60,7 @@ class WindowEvents : public QObject {
   void focusOut(QObject* watched, const QFocusEvent* focus);
   bool mouseMove(QObject* watched, const QMouseEvent* move);
   bool windowPress(const QMouseEvent* press);
+  bool pressBesideList(const QMouseEvent* press);
   bool controlPress(QObject* watched, const QMouseEvent* press);
   bool unitFieldRelease(QObject* watched, const QMouseEvent* release);
   bool unitListClick(const QMouseEvent* click);

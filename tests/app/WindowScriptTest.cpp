@@ -109,9 +109,12 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"ResetFocusesTheDefaultRow", "f3 click:tab2 click:tab1 focus=v3 click:Reset focus=v1 row=1"},
     Scene{"ResetKeepsOtherPages", R"(snap click:tab2 f1 "200" Tab click:tab1 click:c8 click:u1 click:list3 same=0 click:Reset same=1 unknown=5 focus=v1 click:tab2 v1=200.0)"},
     // The unit list: the current unit highlighted, a choice shows the same value in the new unit,
-    // and closing the list gives the focus back to the box last left, never to the tab strip.
+    // and closing the list gives the focus back to the box last left, never to the tab strip; a
+    // press beside the list only closes it.
     Scene{"AChoice", R"(f2 "60" Tab click:u1 list=1 focus=list click:list4 list=0 v1=11.811 unit1=4 s1=0.3 edit=0 focus=v3 Down focus=v4 page=1)"},
     Scene{"EscapeClosesTheList", "f2 click:u1 Escape list=0 unit1=2 focus=v2 Down focus=v3 page=1"},
+    Scene{"KeysThatCloseTheList", "f2 Alt+Down Tab list=0 unit2=2 focus=v2 Down page=1 focus=v3 Alt+Down Backtab list=0 focus=v3 help=0 click:u1 Alt+P list=0 focus=v3"},
+    Scene{"ClicksElsewhereCloseTheList", "f2 click:u1 click:area list=0 focus=v2 click:u1 click:frame2 focus=v2 click:u3 click:Help list=0 focus=v2 help=0 click:u1 click:c1 list=0 unknown=5 focus=v2"},
     Scene{"APointerMoveClosesTheList", "f2 click:u1 b list=0 unit1=2 focus=v2"},
     Scene{"TheLossOfTheFocusClosesTheList", "click:u1 f2 list=0 unit1=2"},
     Scene{"ADoubleClickLeavesTheUnit", "f2 dclick:u1 unit1=2"},
