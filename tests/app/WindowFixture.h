@@ -29,6 +29,7 @@
 #include "ui/DocumentOpener.h"
 #include "ui/FileAndPrintDialogs.h"
 #include "ui/ProgramEnd.h"
+#include "ui/RecordFolderStore.h"
 #include "ui/WindowPositionStore.h"
 
 namespace vantrel::testing {
@@ -63,6 +64,13 @@ class MemoryPositionStore : public ui::WindowPositionStore {
   }
   ui::WindowPosition stored;
   int writes = 0;
+};
+
+class MemoryFolderStore : public ui::RecordFolderStore {
+ public:
+  QString read() override { return folder; }
+  void write(const QString& written) override { folder = written; }
+  QString folder;
 };
 
 class RecordingEnd : public ui::ProgramEnd {
@@ -156,12 +164,16 @@ class WindowRun {
   // Starts in a fresh folder holding the shipped data file.
   WindowRun() : WindowRun(shippedFile()) {}
   // Starts in a fresh folder holding dataFile (RTF bytes), or no data file when it is empty.
-  explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr)
-      : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
+  explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr,
+                     MemoryFolderStore* recordFolders = nullptr)
+      : previousFolder_(QDir::currentPath()),
+        positions_(positions ? positions : &ownPositions_),
+        recordFolders_(recordFolders ? recordFolders : &ownRecordFolders_) {
     if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
-        program_, app::WindowServices{dialogs_, *positions_, end_, opener_, &files_});
+        program_,
+        app::WindowServices{dialogs_, *positions_, end_, opener_, *recordFolders_, &files_});
     loaded_ = window_->Form_Load();
   }
   ~WindowRun() {
@@ -253,6 +265,8 @@ class WindowRun {
   RecordingDialogs dialogs_;
   MemoryPositionStore ownPositions_;
   MemoryPositionStore* positions_;
+  MemoryFolderStore ownRecordFolders_;
+  MemoryFolderStore* recordFolders_;
   RecordingEnd end_;
   RecordingOpener opener_;
   RecordingFileDialogs files_;
