@@ -28,7 +28,7 @@
 //   timer=0|1  msgs=n  msg=text (the last message)  msg<n>=text (message n)  help=n (documents
 //   asked for)  end=n  edit=n same=0|1 (the rows show what snap saw)  kept=0|1 (the values are
 //   snap's)  status=text checks=text (the checks panel's line)  checkstip=text (its full list)
-//   warning=0|1 clip=text (the clipboard's text)
+//   warning=0|1 (the panel drawn in red) clip=text (the clipboard's text)
 // Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
 // lower left corner) area (the page's background) and button captions.
 
