@@ -68,12 +68,14 @@ TEST(PageCommands, SaveSuggestsTheDocumentsFolderThenTheLastOne) {
   testing::TempFolder home, elsewhere;
   const QByteArray userHome = qgetenv("HOME");
   qputenv("HOME", home.path().toUtf8());
-  testing::MemoryFolderStore folders;
-  const auto save = [&folders](const QString& answer) {
-    WindowRun run(WindowRun::shippedFile(), nullptr, &folders);
+  QString kept;  // the settings store's entry, from run to run
+  const auto save = [&kept](const QString& answer) {
+    WindowRun run;
+    run.recordFolders().folder = kept;
     run.files().answer = answer;
     EXPECT_TRUE(run.activate());
     testing::WindowScript(run).run("Ctrl+S");
+    kept = run.recordFolders().folder;
     return QFileInfo(run.files().suggested).absolutePath();
   };
   EXPECT_EQ(save(""), home.path());

@@ -1,8 +1,7 @@
 // A seeded robot drives the real window on every shipped page with random user actions and
-// checks after each one what must always hold. It runs the seeds of a fixed list, and one seed
-// drawn anew each run, which it prints. A failure prints its seed and step; VANTREL_ROBOT_SEED
-// replays that seed alone, and the seed becomes a row of the list. (The sanitized build takes
-// fewer actions a page, so a seed walks another way there.)
+// checks after each one what must always hold, for a fixed list of seeds and one drawn anew each
+// run. A failure prints its seed and step; VANTREL_ROBOT_SEED replays that seed alone (in a build
+// of the same kind: the sanitized one takes fewer actions a page), and it joins the list.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <cmath>
-#include <iostream>
 #include <random>
 
 #include "app/Application.h"
@@ -135,7 +133,6 @@ void checkInvariants(WindowRun& run) {
   EXPECT_EQ(ticked, 1);
 }
 
-// 0 stands for the seed drawn anew.
 class Robot : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(Robot, RandomActionsOnEveryPageKeepThePageConsistent) {
@@ -143,7 +140,7 @@ TEST_P(Robot, RandomActionsOnEveryPageKeepThePageConsistent) {
   if (!replayed.isEmpty() && GetParam() != 0) GTEST_SKIP() << "replaying one seed";
   unsigned seed = GetParam();
   if (seed == 0) seed = replayed.isEmpty() ? std::random_device{}() : replayed.toUInt();
-  std::cout << "robot seed " << seed << std::endl;
+  qInfo("robot seed %u", seed);
 #ifdef VANTREL_SANITIZED
   constexpr int kActionsPerPage = 40;  // the sanitizers make every action ten times slower
 #else
@@ -183,13 +180,11 @@ TEST_P(Robot, RandomActionsOnEveryPageKeepThePageConsistent) {
   application->setDialogs(nullptr);
 }
 
-// 4136383589 typed into a box that a page switch by code had left under the focus.
+// 0 draws a seed anew. 4136383589 typed into a box that a page switch by code had left under the
+// focus.
 INSTANTIATE_TEST_SUITE_P(Seeds, Robot,
                          ::testing::Values(0u, 4136383589u, 1943952887u, 2862155512u, 634209124u),
-                         [](const ::testing::TestParamInfo<unsigned>& info) {
-                           return info.param == 0 ? std::string("NewSeed")
-                                                  : "Seed" + std::to_string(info.param);
-                         });
+                         ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace vantrel::app

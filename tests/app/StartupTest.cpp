@@ -119,8 +119,8 @@ TEST(WindowPosition, IsKeptByExitAndTheCloseBoxAndCentredWhenNoneIsStored) {
 }
 
 // The user's settings keep the whole 16-bit range; an entry beyond it or not a number reads as
-// no stored position. They keep the folder of the last record as well.
-TEST(WindowPosition, TheSettingsStoreKeepsEverySixteenBitPositionAndTheRecordFolder) {
+// no stored position.
+TEST(WindowPosition, TheSettingsStoreKeepsEverySixteenBitPosition) {
   ui::QtWindowPositionStore store;
   for (const ui::WindowPosition p :
        {ui::WindowPosition{32767, -32768}, ui::WindowPosition{-1, 1}}) {
@@ -134,9 +134,6 @@ TEST(WindowPosition, TheSettingsStoreKeepsEverySixteenBitPositionAndTheRecordFol
     settings.sync();
     EXPECT_EQ(store.read().left, 0);
   }
-  ui::QtRecordFolderStore folders;
-  folders.write("/srv/Pipe records");
-  EXPECT_EQ(ui::QtRecordFolderStore().read(), "/srv/Pipe records");
 }
 
 }  // namespace

@@ -66,8 +66,7 @@ class MemoryPositionStore : public ui::WindowPositionStore {
   int writes = 0;
 };
 
-class MemoryFolderStore : public ui::RecordFolderStore {
- public:
+struct MemoryFolderStore : ui::RecordFolderStore {
   QString read() override { return folder; }
   void write(const QString& written) override { folder = written; }
   QString folder;
@@ -164,16 +163,13 @@ class WindowRun {
   // Starts in a fresh folder holding the shipped data file.
   WindowRun() : WindowRun(shippedFile()) {}
   // Starts in a fresh folder holding dataFile (RTF bytes), or no data file when it is empty.
-  explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr,
-                     MemoryFolderStore* recordFolders = nullptr)
-      : previousFolder_(QDir::currentPath()),
-        positions_(positions ? positions : &ownPositions_),
-        recordFolders_(recordFolders ? recordFolders : &ownRecordFolders_) {
+  explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr)
+      : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
     if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
         program_,
-        app::WindowServices{dialogs_, *positions_, end_, opener_, *recordFolders_, &files_});
+        app::WindowServices{dialogs_, *positions_, end_, opener_, recordFolders_, &files_});
     loaded_ = window_->Form_Load();
   }
   ~WindowRun() {
@@ -256,6 +252,7 @@ class WindowRun {
   RecordingEnd& programEnd() { return end_; }
   RecordingOpener& opener() { return opener_; }
   RecordingFileDialogs& files() { return files_; }
+  MemoryFolderStore& recordFolders() { return recordFolders_; }
   QString folder() const { return QDir(folder_.path()).canonicalPath(); }
 
  private:
@@ -265,8 +262,7 @@ class WindowRun {
   RecordingDialogs dialogs_;
   MemoryPositionStore ownPositions_;
   MemoryPositionStore* positions_;
-  MemoryFolderStore ownRecordFolders_;
-  MemoryFolderStore* recordFolders_;
+  MemoryFolderStore recordFolders_;
   RecordingEnd end_;
   RecordingOpener opener_;
   RecordingFileDialogs files_;

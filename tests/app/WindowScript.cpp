@@ -120,7 +120,6 @@ void WindowScript::step(const QString& word) {
     QTest::mousePress(w, Qt::LeftButton, {}, at);
     user_.whileUp = nullptr;
   } else if (word.startsWith("act:")) {
-    // What a screen reader's "press" does: the control's own action, which moves no focus.
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control(target));
     if (target.startsWith("tab")) a = a->child(target.mid(3).toInt() - 1);
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -191,11 +190,9 @@ bool textMatches(const QString& text, QString want, bool contains) {
 // Whether some pixel of w is drawn in a red, well above its green and blue.
 bool drawnInRed(QWidget* w) {
   const QImage image = w->grab().toImage();
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (c.red() > c.green() + 80 && c.red() > c.blue() + 80) return true;
-    }
+  for (int i = 0; i < image.width() * image.height(); ++i) {
+    const QColor c = image.pixelColor(i % image.width(), i / image.width());
+    if (c.red() > c.green() + 80 && c.red() > c.blue() + 80) return true;
   }
   return false;
 }
