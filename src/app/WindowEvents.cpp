@@ -62,6 +62,13 @@ Integer shiftStateOf(const QKeyEvent* key) {
                               (m & Qt::AltModifier ? 4 : 0));
 }
 
+// An access key: Alt held with a key that is no modifier itself.
+bool isAccessKey(const QKeyEvent* key) {
+  static const QList<int> modifiers{Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Shift, Qt::Key_Control,
+                                    Qt::Key_Meta};
+  return key->modifiers() & Qt::AltModifier && !modifiers.contains(key->key());
+}
+
 // The character a key press types, as the key-press handler sees it (Enter is 13); 0 for none.
 Integer typedCharacter(const QKeyEvent* key) {
   if (keyCodeOf(key) == kKeyEnter) return kKeyEnter;
@@ -196,9 +203,7 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::ShortcutOverride:
       // An access key is no shortcut in the open unit list: it reaches the list, which it closes.
-      if (watched != form_.lstUnit ||
-          !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier))
-        return false;
+      if (watched != form_.lstUnit || !isAccessKey(static_cast<QKeyEvent*>(event))) return false;
       event->accept();
       return true;
     case QEvent::KeyPress:
@@ -281,7 +286,7 @@ bool WindowEvents::unitListKey(const QKeyEvent* key) {
       input::lstUnit_Click(form_);
       return true;
     default:
-      if (!(key->modifiers() & Qt::AltModifier)) return false;
+      if (!isAccessKey(key)) return false;
       input::HideUnitList(form_);
       return true;
   }

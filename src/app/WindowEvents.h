@@ -12,6 +12,9 @@
 //   completes as a click when the box has closed.
 // - The window sees every key before the control that has the focus, so the arrow keys can walk
 //   the keyboard order.
+// - A page rebuilt while a value box keeps the focus (a screen reader's press on a tab or on
+//   Reset, a page chosen by code) moves no focus in the toolkit; to the handlers the box is left
+//   and its row of the new page arrived at.
 
 #include <QObject>
 #include <functional>
