@@ -14,6 +14,7 @@
 #include "ui/DocumentOpener.h"
 #include "ui/FontsInAdvance.h"
 #include "ui/ProgramEnd.h"
+#include "ui/RecordFolderStore.h"
 #include "ui/WindowPositionStore.h"
 
 namespace {
@@ -36,9 +37,10 @@ int main(int argc, char** argv) {
   NoPositions positions;
   vantrel::ui::QtProgramEnd programEnd;
   vantrel::ui::DesktopDocumentOpener opener;
+  vantrel::ui::QtRecordFolderStore recordFolders;  // read only when a record is saved
   vantrel::app::frmPageData window(
-      program,
-      vantrel::app::WindowServices{dialogs, positions, programEnd, opener, nullptr, &dataFile});
+      program, vantrel::app::WindowServices{dialogs, positions, programEnd, opener, recordFolders,
+                                            nullptr, &dataFile});
   if (!window.Form_Load()) return 1;
   window.show();
   // The window is on the screen once the event loop has painted it.

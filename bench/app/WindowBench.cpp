@@ -19,6 +19,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
+#include "ui/RecordFolderStore.h"
 #include "ui/WindowPositionStore.h"
 
 namespace vantrel {
@@ -43,13 +44,18 @@ class NoOpener : public ui::DocumentOpener {
  public:
   bool open(const QString&) override { return false; }
 };
+class NoFolders : public ui::RecordFolderStore {
+ public:
+  QString read() override { return {}; }
+  void write(const QString&) override {}
+};
 
 // One window on the shipped data file for all benchmarks.
 struct Window {
   Window() {
     QDir::setCurrent(QStringLiteral(VANTREL_SHIPPED_DATA_DIR));
     window = std::make_unique<app::frmPageData>(
-        program, app::WindowServices{dialogs, positions, end, opener});
+        program, app::WindowServices{dialogs, positions, end, opener, folders});
     loaded = window->Form_Load();
   }
   void show(int page) {
@@ -62,6 +68,7 @@ struct Window {
   NoPositions positions;
   NoEnd end;
   NoOpener opener;
+  NoFolders folders;
   std::unique_ptr<app::frmPageData> window;
   bool loaded = false;
 };

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "common/KeyCodes.h"
 #include "input/ValueEntry.h"
@@ -19,19 +20,21 @@
 #include "record/RecordOutput.h"
 #include "ui/Dialogs.h"
 #include "ui/FileAndPrintDialogs.h"
+#include "ui/RecordFolderStore.h"
 
 namespace vantrel::app {
 
 PageCommands::PageCommands(pages::PageDataForm& form, ui::Dialogs& dialogs,
-                           ui::FileAndPrintDialogs* documents, QWidget* window)
+                           ui::FileAndPrintDialogs* documents, ui::RecordFolderStore& recordFolders,
+                           QWidget* window)
     : QObject(window),
       form_(form),
       dialogs_(dialogs),
       ownDocuments_(documents ? nullptr : std::make_unique<ui::QtFileAndPrintDialogs>(window)),
       documents_(documents ? *documents : *ownDocuments_),
+      recordFolders_(recordFolders),
       window_(window),
-      menu_(new QMenu(window)),
-      folder_(QDir::currentPath()) {
+      menu_(new QMenu(window)) {
   menu_->setAccessibleName(QStringLiteral("Page"));
   addCommand(QStringLiteral("&Copy page"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              &PageCommands::copyPage);
@@ -89,7 +92,17 @@ QString PageCommands::suggestedPath() const {
   static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]+"));
   QString name = form_.tables.PageCaption(form_.tables.CurPage).trimmed();
   name.replace(unsafe, QStringLiteral("-"));
-  return QDir(folder_).filePath(name + QStringLiteral("-record.pdf"));
+  return QDir(recordFolder()).filePath(name + QStringLiteral("-record.pdf"));
+}
+
+// The folder the last record went to, in this run or an earlier one, while it is there; at first
+// the user's documents folder (the home folder when there is none). Never the current folder,
+// which is "/" for a program started from a menu.
+QString PageCommands::recordFolder() const {
+  const QString last = recordFolders_.read();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void PageCommands::saveRecord() {
@@ -102,7 +115,7 @@ void PageCommands::saveRecord() {
   const QString why = record::isPdfPath(path) ? record::saveRecordPdf(html, path)
                                               : record::saveRecordHtml(html, path);
   if (why.isEmpty()) {
-    folder_ = QFileInfo(path).absolutePath();
+    recordFolders_.write(QFileInfo(path).absolutePath());
     return;
   }
   dialogs_.message(

@@ -24,6 +24,7 @@ struct PageDataForm;
 namespace vantrel::ui {
 class Dialogs;
 class FileAndPrintDialogs;
+class RecordFolderStore;
 }  // namespace vantrel::ui
 
 namespace vantrel::app {
@@ -34,7 +35,7 @@ class PageCommands : public QObject {
  public:
   // documents: the file and print dialogs; null for the toolkit's own, over window.
   PageCommands(pages::PageDataForm& form, ui::Dialogs& dialogs, ui::FileAndPrintDialogs* documents,
-               QWidget* window);
+               ui::RecordFolderStore& recordFolders, QWidget* window);
   ~PageCommands() override;
 
   void copyPage();
@@ -49,16 +50,17 @@ class PageCommands : public QObject {
   void commitEntry();
   QString recordHtml() const;
   QString suggestedPath() const;
+  QString recordFolder() const;
 
   pages::PageDataForm& form_;
   ui::Dialogs& dialogs_;
   std::unique_ptr<ui::FileAndPrintDialogs> ownDocuments_;
   ui::FileAndPrintDialogs& documents_;
+  ui::RecordFolderStore& recordFolders_;
   QWidget* window_;
   QMenu* menu_;
   // The data file was loaded after this; a later change of the file is told in the record.
   QDateTime loadedBy_ = QDateTime::currentDateTime();
-  QString folder_;  // where the last record was saved; at first the current folder
 };
 
 }  // namespace vantrel::app

@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
+#include "ui/RecordFolderStore.h"
 #include "ui/WindowPositionStore.h"
 
 namespace vantrel::app {
@@ -36,9 +37,10 @@ int runProgram(Application& application, datafile::LoadInAdvance* dataFile) {
   ui::QtWindowPositionStore positions;
   RecordedEnd programEnd;
   ui::DesktopDocumentOpener opener;
+  ui::QtRecordFolderStore recordFolders;
   application.setDialogs(&dialogs);
-  frmPageData window(program,
-                     WindowServices{dialogs, positions, programEnd, opener, nullptr, dataFile});
+  frmPageData window(program, WindowServices{dialogs, positions, programEnd, opener, recordFolders,
+                                             nullptr, dataFile});
   dialogs.setParent(&window);
   try {
     if (!window.Form_Load()) return programEnd.status();

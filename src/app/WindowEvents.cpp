@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 
 #include "app/CountingDialogs.h"
 #include "common/KeyCodes.h"
@@ -59,6 +60,13 @@ Integer shiftStateOf(const QKeyEvent* key) {
   const Qt::KeyboardModifiers m = key->modifiers();
   return static_cast<Integer>((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
                               (m & Qt::AltModifier ? 4 : 0));
+}
+
+// An access key: Alt held with a key that is no modifier itself.
+bool isAccessKey(const QKeyEvent* key) {
+  static const QList<int> modifiers{Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Shift, Qt::Key_Control,
+                                    Qt::Key_Meta};
+  return key->modifiers() & Qt::AltModifier && !modifiers.contains(key->key());
 }
 
 // The character a key press types, as the key-press handler sees it (Enter is 13); 0 for none.
@@ -118,7 +126,8 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
   form_.lstUnit->viewport()->installEventFilter(this);
   connect(form_.TipTimer, &QTimer::timeout, this, [this] { tips::TipTimer_Timer(form_); });
   connect(c.btnHelp(), &QPushButton::clicked, this, [this] { tips::btnHelp_Click(form_); });
-  connect(c.btnReset(), &QPushButton::clicked, this, [this] { pages::btnReset_Click(form_); });
+  connect(c.btnReset(), &QPushButton::clicked, this,
+          [this] { rebuildUnderFocus([this] { pages::btnReset_Click(form_); }); });
   connect(c.btnCompute(), &QPushButton::clicked, this, [this] { input::btnCompute_Click(form_); });
   // Both signals: a click on the unit already selected changes no row but still chooses it.
   // In a list opened from the keyboard the arrow keys only move the highlight.
@@ -130,12 +139,39 @@ void WindowEvents::watchWindow(QWidget* window, QWidget* pageArea) {
 
 void WindowEvents::watchTabChoices() {
   QTabBar* strip = form_.tabStrip;
-  connect(strip, &QTabBar::currentChanged, this, [this] { pages::TabStrip_Click(form_); });
+  connect(strip, &QTabBar::currentChanged, this, [this] { tabChosen(); });
   // A click on the highlighted tab changes no index but is a choice all the same: after Up or
   // Down the highlighted tab need not be the page on show.
   connect(strip, &QTabBar::tabBarClicked, this, [this, strip](int index) {
-    if (index == strip->currentIndex()) pages::TabStrip_Click(form_);
+    if (index == strip->currentIndex()) tabChosen();
   });
+}
+
+void WindowEvents::tabChosen() {
+  if (form_.tabStrip->currentIndex() + 1 == form_.tables.CurPage) return;
+  rebuildUnderFocus([this] { pages::TabStrip_Click(form_); });
+}
+
+// A click on a tab or on Reset takes the focus from the value box before the page is rebuilt and
+// gives it to a box of the new rows after. The tab's or Reset's press action of a screen reader,
+// a choice by code, leave the focus where it is, and row 1 outlives the rebuild: the box is left
+// all the same (its entry committed as the click would commit it) and its row of the rebuilt page
+// is arrived at, with that page's value and unknown.
+void WindowEvents::rebuildUnderFocus(const std::function<void()>& rebuild) {
+  Part part = Part::None;
+  const Integer left = rowOf(QApplication::focusWidget(), part);
+  if (part == Part::Value) {
+    form_.GotFocusRow = 0;
+    input::txtV_LostFocus(form_, left);
+  }
+  rebuild();
+  const Integer kept = rowOf(QApplication::focusWidget(), part);
+  if (part == Part::Value && kept != form_.GotFocusRow) arriveAt(kept);
+}
+
+void WindowEvents::arriveAt(Integer row) {
+  form_.GotFocusRow = row;
+  input::txtV_GotFocus(form_, row);
 }
 
 Integer WindowEvents::rowOf(const QObject* watched, Part& part) const {
@@ -165,6 +201,11 @@ bool WindowEvents::eventFilter(QObject* watched, QEvent* event) {
         nativeWindow_->installEventFilter(this);
       }
       return false;
+    case QEvent::ShortcutOverride:
+      // An access key is no shortcut in the open unit list: it reaches the list, which it closes.
+      if (watched != form_.lstUnit || !isAccessKey(static_cast<QKeyEvent*>(event))) return false;
+      event->accept();
+      return true;
     case QEvent::KeyPress:
       return keyPress(watched, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -228,12 +269,15 @@ bool WindowEvents::keyPress(QObject* watched, QKeyEvent* key) {
   return code == kKeyUp || code == kKeyDown;
 }
 
-// In the open unit list Escape closes it without a change and Enter or Space chooses; the arrow
-// keys are the list's own.
+// In the open unit list Escape, Tab, Shift+Tab and the access keys close it without a change and
+// Enter or Space chooses; the arrow keys are the list's own. Whatever closes it gives the focus
+// back to a value box, never to the control next in the keyboard order.
 bool WindowEvents::unitListKey(const QKeyEvent* key) {
   input::Form_KeyDown(form_, 0, shiftStateOf(key));
   switch (key->key()) {
     case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
       input::HideUnitList(form_);
       return true;
     case Qt::Key_Return:
@@ -242,7 +286,9 @@ bool WindowEvents::unitListKey(const QKeyEvent* key) {
       input::lstUnit_Click(form_);
       return true;
     default:
-      return false;
+      if (!isAccessKey(key)) return false;
+      input::HideUnitList(form_);
+      return true;
   }
 }
 
@@ -250,8 +296,7 @@ bool WindowEvents::focusIn(QObject* watched, const QFocusEvent* focus) {
   Part part = Part::None;
   const Integer i = rowOf(watched, part);
   if (part != Part::Value || i == form_.GotFocusRow) return false;
-  form_.GotFocusRow = i;
-  input::txtV_GotFocus(form_, i);
+  arriveAt(i);
   if (QApplication::focusWidget() != watched) return true;  // passed on from the unknown's box
   if (focus->reason() == Qt::MouseFocusReason) {
     // The press that gave the focus goes on to place the cursor; select the text after it.
@@ -277,6 +322,7 @@ void WindowEvents::focusOut(QObject* watched, const QFocusEvent* focus) {
 }
 
 bool WindowEvents::windowPress(const QMouseEvent* press) {
+  if (pressBesideList(press)) return true;
   pressPending_ = true;
   messagesAtPress_ = dialogs_.shown();
   if (press->button() != Qt::LeftButton) return false;
@@ -285,6 +331,21 @@ bool WindowEvents::windowPress(const QMouseEvent* press) {
   const QPoint at = strip->mapFromGlobal(press->globalPosition().toPoint());
   const int tab = strip->rect().contains(at) ? strip->tabAt(at) : -1;
   return tab >= 0 && tab + 1 == form_.tables.CurPage;
+}
+
+// A press beside the open unit list closes it, as a press beside a drop-down list does, and does
+// nothing else: the focus goes back to the value box, not to a button, a check box or the tab
+// strip the press was on. A press on a value box gives that box the focus.
+bool WindowEvents::pressBesideList(const QMouseEvent* press) {
+  QListWidget* list = form_.lstUnit;
+  if (!list->isVisible()) return false;
+  const QPoint at = press->globalPosition().toPoint();
+  if (list->rect().contains(list->mapFromGlobal(at))) return false;
+  Part part = Part::None;
+  rowOf(window_->childAt(window_->mapFromGlobal(at)), part);
+  if (part == Part::Value) return false;
+  input::HideUnitList(form_);
+  return true;
 }
 
 bool WindowEvents::controlPress(QObject* watched, const QMouseEvent* press) {
@@ -305,7 +366,7 @@ void WindowEvents::chooseTab(int index) {
   QTabBar* strip = form_.tabStrip;
   if (index < 0) return;
   if (index == strip->currentIndex()) {
-    pages::TabStrip_Click(form_);
+    tabChosen();
   } else {
     strip->setCurrentIndex(index);
   }

@@ -12,8 +12,12 @@
 //   completes as a click when the box has closed.
 // - The window sees every key before the control that has the focus, so the arrow keys can walk
 //   the keyboard order.
+// - A page rebuilt while a value box keeps the focus (a screen reader's press on a tab or on
+//   Reset, a page chosen by code) moves no focus in the toolkit; to the handlers the box is left
+//   and its row of the new page arrived at.
 
 #include <QObject>
+#include <functional>
 
 #include "numtext/NumberTypes.h"
 
@@ -59,10 +63,16 @@ class WindowEvents : public QObject {
   void focusOut(QObject* watched, const QFocusEvent* focus);
   bool mouseMove(QObject* watched, const QMouseEvent* move);
   bool windowPress(const QMouseEvent* press);
+  bool pressBesideList(const QMouseEvent* press);
   bool controlPress(QObject* watched, const QMouseEvent* press);
   bool unitFieldRelease(QObject* watched, const QMouseEvent* release);
   bool unitListClick(const QMouseEvent* click);
   void chooseTab(int index);
+  // The highlighted tab was chosen: its page is shown, unless it is on show.
+  void tabChosen();
+  void rebuildUnderFocus(const std::function<void()>& rebuild);
+  // The focus has come to row's value box.
+  void arriveAt(Integer row);
 
   pages::PageDataForm& form_;
   const CountingDialogs& dialogs_;

@@ -87,7 +87,7 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   events_->watchWindow(this, pageArea_);
   form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
-  new PageCommands(*form_, dialogs_, services_.documents, this);
+  new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
 }
 
 frmPageData::~frmPageData() = default;

@@ -30,19 +30,22 @@ class Dialogs;
 class DocumentOpener;
 class FileAndPrintDialogs;
 class ProgramEnd;
+class RecordFolderStore;
 class RichTextBox;
 class WindowPositionStore;
 }  // namespace vantrel::ui
 
 namespace vantrel::app {
 
-// What the window needs from outside: message boxes, the settings store, the way to end, the
-// opening of the help documents, and the file and print dialogs (null: the toolkit's own).
+// What the window needs from outside: message boxes, the settings store's entries, the way to
+// end, the opening of the help documents, and the file and print dialogs (null: the toolkit's
+// own).
 struct WindowServices {
   ui::Dialogs& dialogs;
   ui::WindowPositionStore& positions;
   ui::ProgramEnd& programEnd;
   ui::DocumentOpener& opener;
+  ui::RecordFolderStore& recordFolders;
   ui::FileAndPrintDialogs* documents = nullptr;
   datafile::LoadInAdvance* loadInAdvance = nullptr;  // the data file, when read in advance
 };

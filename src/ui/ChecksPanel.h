@@ -17,7 +17,6 @@ class ChecksPanel : public QLabel {
 
   // Shows `line`, with `details` on hover and as the description; a warning in its colour.
   void showChecks(const QString& line, const QString& details, bool warning);
-  bool warning() const { return warning_; }
 
   // The panel takes the width the status bar gives it: a long line is cut, not a reason to grow.
   QSize sizeHint() const override;

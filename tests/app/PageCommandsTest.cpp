@@ -60,10 +60,36 @@ TEST(PageCommands, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   ASSERT_TRUE(run.activate());
   run.files().answer = run.folder() + "/gone/record.pdf";
   testing::WindowScript(run).run(R"(f2 "60" Tab snap Ctrl+S msgs=1 same=1 s2=0.06 focus=v3)");
-  EXPECT_EQ(run.files().suggested, QDir::currentPath() + "/H.Williams-record.pdf");
   EXPECT_EQ(run.dialogs().messages.at(0).text, "The calculation record could not be saved to\r" +
                                                    run.files().answer +
                                                    "\rNo such file or directory");
+}
+
+// Save suggests the user's documents folder (the home folder while there is none), never the
+// folder the program was started in; then the folder the last record went to, also in a later
+// run, while it is there.
+TEST(PageCommands, SaveSuggestsTheDocumentsFolderThenTheLastOne) {
+  testing::TempFolder home, elsewhere;
+  const QByteArray userHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toUtf8());
+  QString kept;  // the settings store's entry, from run to run
+  const auto save = [&kept](const QString& answer) {
+    WindowRun run;
+    run.recordFolders().folder = kept;
+    run.files().answer = answer;
+    EXPECT_TRUE(run.activate());
+    testing::WindowScript(run).run("Ctrl+S");
+    kept = run.recordFolders().folder;
+    return QFileInfo(run.files().suggested).absolutePath();
+  };
+  EXPECT_EQ(save(""), home.path());
+  ASSERT_TRUE(QDir(home.path()).mkdir("Documents"));
+  EXPECT_EQ(save(elsewhere.path() + "/a.html"), home.path() + "/Documents");
+  for (const QString& failing : {QString(""), home.path() + "/gone/a.pdf"})
+    EXPECT_EQ(save(failing), elsewhere.path());
+  ASSERT_TRUE(QDir(elsewhere.path()).removeRecursively());
+  EXPECT_EQ(save(""), home.path() + "/Documents");
+  qputenv("HOME", userHome);
 }
 
 }  // namespace

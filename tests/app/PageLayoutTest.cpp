@@ -21,11 +21,7 @@ using testing::PageText;
 // A page of n variables captioned "v1 =", "v2 =", ... with the given split row; variable 1 is
 // the unknown.
 PageText pageOf(int n, int splitRow, const QString& firstCaption = "&v1 =") {
-  PageText page;
-  page.system.clear();
-  page.unit.clear();
-  page.range.clear();
-  page.tips.clear();
+  PageText page{.system = {}, .unit = {}, .range = {}, .tips = {}};
   for (int j = 1; j <= n; ++j) {
     const QString caption = j == 1 ? firstCaption : QString("&v%1 =").arg(j);
     page.system += QString("#%1, %2, 1, %3# ").arg(caption).arg(j * 0.5).arg(j == 1 ? 1 : 0);

@@ -29,6 +29,7 @@
 #include "ui/DocumentOpener.h"
 #include "ui/FileAndPrintDialogs.h"
 #include "ui/ProgramEnd.h"
+#include "ui/RecordFolderStore.h"
 #include "ui/WindowPositionStore.h"
 
 namespace vantrel::testing {
@@ -63,6 +64,12 @@ class MemoryPositionStore : public ui::WindowPositionStore {
   }
   ui::WindowPosition stored;
   int writes = 0;
+};
+
+struct MemoryFolderStore : ui::RecordFolderStore {
+  QString read() override { return folder; }
+  void write(const QString& written) override { folder = written; }
+  QString folder;
 };
 
 class RecordingEnd : public ui::ProgramEnd {
@@ -161,7 +168,8 @@ class WindowRun {
     if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
-        program_, app::WindowServices{dialogs_, *positions_, end_, opener_, &files_});
+        program_,
+        app::WindowServices{dialogs_, *positions_, end_, opener_, recordFolders_, &files_});
     loaded_ = window_->Form_Load();
   }
   ~WindowRun() {
@@ -244,6 +252,7 @@ class WindowRun {
   RecordingEnd& programEnd() { return end_; }
   RecordingOpener& opener() { return opener_; }
   RecordingFileDialogs& files() { return files_; }
+  MemoryFolderStore& recordFolders() { return recordFolders_; }
   QString folder() const { return QDir(folder_.path()).canonicalPath(); }
 
  private:
@@ -253,6 +262,7 @@ class WindowRun {
   RecordingDialogs dialogs_;
   MemoryPositionStore ownPositions_;
   MemoryPositionStore* positions_;
+  MemoryFolderStore recordFolders_;
   RecordingEnd end_;
   RecordingOpener opener_;
   RecordingFileDialogs files_;

@@ -11,6 +11,7 @@
 //   click:<c>  dclick:<c>  menu:<c> (a right click; the menu is closed with Escape)
 //   pick:<text>     the next menu's item whose text begins so is chosen
 //   press:<c>       a press whose release comes while the message box it raised is up
+//   act:<c>         the press action of c (of a tab, with tab<n>) that screen readers use
 //   wheel:<c>       the mouse wheel turned over c
 //   m<n> b x        the pointer over row n's value box, the page background, the tip box
 //   t<k>            k ticks of the tip timer (t alone: one)
@@ -27,7 +28,7 @@
 //   timer=0|1  msgs=n  msg=text (the last message)  msg<n>=text (message n)  help=n (documents
 //   asked for)  end=n  edit=n same=0|1 (the rows show what snap saw)  kept=0|1 (the values are
 //   snap's)  status=text checks=text (the checks panel's line)  checkstip=text (its full list)
-//   warning=0|1 clip=text (the clipboard's text)
+//   warning=0|1 (the panel drawn in red) clip=text (the clipboard's text)
 // Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
 // lower left corner) area (the page's background) and button captions.
 
