@@ -87,7 +87,7 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
        "--record is for one page, not for --batch" + usage},
   };
   for (const auto& [args, wanted] : lines)
-    EXPECT_EQ(outcome([&] { return described(parseArguments(args)); }), wanted)
+    EXPECT_EQ(outcome([&args = args] { return described(parseArguments(args)); }), wanted)
         << args.join(' ').toStdString();
 
   datafile::PageTables own, shipped;
@@ -128,7 +128,8 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
   };
   for (const auto& [what, inOwn, page, var, text, wanted] : rows) {
     const datafile::PageTables& t = inOwn ? own : shipped;
-    const QString got = outcome([&] {
+    // Structured bindings are captured through initialisers, which clang 14 needs.
+    const QString got = outcome([&t, what = what, page = page, var = var, &text = text] {
       if (what == 'p') return QString::number(findPage(t, text));
       if (what == 'v') return QString::number(findVariable(t, page, text));
       return QString::number(findUnit(t, page, var, text));
