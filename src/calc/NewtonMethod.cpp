@@ -56,13 +56,14 @@ void checkIndex(const Array1<Single>& values, Integer index) {
 void SnapshotValues(Array1<Single>& values, Integer mode, Integer slot) {
   if (slot < 1 || slot > kSnapshotSlots) throw IndexError();
   checkSnapshotFits(values);
-  Array2<Single>& snapshots = table();
-  for (int i = 1; i <= values.upper(); ++i) {
-    if (mode == kSnapshotSave)
-      snapshots(slot, i) = values(i);
-    else
-      values(i) = snapshots(slot, i);
-  }
+  const int count = values.upper();
+  if (count == 0) return;
+  // Bounds checked above: the slot's row holds every element of the vector.
+  Single* saved = &table()(slot, 1);
+  if (mode == kSnapshotSave)
+    std::copy_n(values.data(), count, saved);
+  else
+    std::copy_n(saved, count, values.data());
 }
 
 const Array2<Single>& SnapshotTable() {

@@ -1,5 +1,6 @@
 #include "numtext/NumberFormat.h"
 
+#include <QVarLengthArray>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -220,9 +221,31 @@ Section parseSection(QStringView s) {
 }
 
 // Shows the magnitude `v` through a section; `negative` asks for the minus sign of section 1.
+// The characters of a shown value, gathered on the stack and made a QString once.
+class Chars {
+ public:
+  Chars& operator+=(QChar c) {
+    chars_.append(c);
+    return *this;
+  }
+  Chars& operator+=(QLatin1Char c) { return *this += QChar(c); }
+  Chars& operator+=(QStringView text) {
+    chars_.append(text.data(), text.size());
+    return *this;
+  }
+  Chars& operator+=(QLatin1StringView text) {
+    for (const char c : text)
+      chars_.append(QChar(QLatin1Char(c)));
+    return *this;
+  }
+  QString text() const { return QString(chars_.constData(), chars_.size()); }
+
+ private:
+  QVarLengthArray<QChar, 48> chars_;
+};
+
 QString renderSection(const Section& sec, Decimal v, bool negative) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(sec.tokens.size()) + 16);
+  Chars out;
   const std::int64_t k = sec.integerPlaceholders;
   const std::int64_t n = sec.fractionPlaceholders;
 
@@ -233,7 +256,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
       if (t.kind == TokenKind::Percent) out += u'%';
       if (t.kind == TokenKind::Point) out += u'.';
     }
-    return out;
+    return out.text();
   }
 
   if (!v.isZero()) v.point += 2 * sec.percents;
@@ -326,7 +349,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
           text += '+';
         }
         appendExponentDigits(text, exponent < 0 ? -exponent : exponent, t.exponentZeros);
-        out += QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+        out += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
         break;
       }
       case TokenKind::Literal:
@@ -334,7 +357,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
         break;
     }
   }
-  return out;
+  return out.text();
 }
 
 bool equalsIgnoringAsciiCase(QStringView text, const char* name) {
