@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "calc/PageSession.h"
+#include "record/Sources.h"
 
 namespace vantrel::record {
 
@@ -21,6 +22,7 @@ struct RecordOrigin {
   QString dataFile;              // the data file's path
   QByteArray dataFileHash;       // SHA-256 of the file as it is now, in hex; empty when unreadable
   bool dataFileChanged = false;  // the file was written after the program loaded it
+  RowCitations citations;        // the rows whose values a table gave
 };
 
 // An origin made now for the data file at path, which the program loaded at loadedAt (an
