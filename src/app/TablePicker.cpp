@@ -20,7 +20,7 @@ namespace vantrel::app {
 
 namespace {
 
-const QString kChooseFromTable = QStringLiteral(u"Choose from &table…");
+const QString kChooseFromTable = QStringLiteral(u"Choose &from table…");
 
 bool isChooseKey(const QKeyEvent* key) {
   return key->key() == Qt::Key_T && key->modifiers() == Qt::ControlModifier;

@@ -47,9 +47,6 @@ class TableLinesModel : public QAbstractTableModel {
     if (section == 1) return unitHeading_;
     return section == 0 ? QStringLiteral("Entry") : QStringLiteral("Source");
   }
-  Qt::ItemFlags flags(const QModelIndex& index) const override {
-    return choosable(index.row()) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
-  }
 
   // What a screen reader says of a line: the entry, the value and the source in one.
   QString wholeLine(int line) const {
@@ -143,11 +140,6 @@ void TableList::placeBeside(const QRect& row) {
 
 void TableList::refilter() {
   model_->filter(search_->text());
-  for (int line = 0; line < model_->rowCount(); ++line) {
-    if (!model_->choosable(line)) continue;
-    view_->setCurrentIndex(model_->index(line, 0));
-    return;
-  }
   if (model_->rowCount() > 0) view_->setCurrentIndex(model_->index(0, 0));
 }
 
