@@ -1,6 +1,7 @@
 #include "app/RowLines.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "calc/CaptionText.h"
 #include "pages/PageDataForm.h"
@@ -10,6 +11,8 @@
 namespace vantrel::app {
 
 namespace {
+
+constexpr std::size_t kRankedRows = 100;
 
 const QString kWaterPrompt = QStringLiteral(u"Water at … °C");
 
@@ -31,6 +34,24 @@ RowLines::RowLines(pages::PageDataForm& form, Integer row, tables::TableList ser
 
 void RowLines::filter(const QString& words) {
   found_ = tables::search(words, served_);
+  // Rows that hold the words whole, and leave the fewest of their own unnamed, come first: "6 40"
+  // puts steel's Sch 40 before stainless 40S and PVC's Sch 40 PVC. A long list is left in the
+  // tables' order: ranking it would cost a keystroke more than the next key, which narrows it.
+  const tables::Search search = tables::searchOf(words);
+  if (!search.empty() && found_.size() <= kRankedRows) {
+    std::vector<std::pair<int, std::size_t>> ranks;
+    for (std::size_t i = 0; i < found_.size(); ++i) {
+      const int d = tables::distance(search, found_[i].name);
+      ranks.emplace_back(d < 0 ? std::numeric_limits<int>::max() : d, i);
+    }
+    std::stable_sort(ranks.begin(), ranks.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<tables::Found> ranked;
+    ranked.reserve(found_.size());
+    for (const auto& rank : ranks)
+      ranked.push_back(std::move(found_[rank.second]));
+    found_ = std::move(ranked);
+  }
   prompt_ = offersWater(served_) && !namesWaterTemperature(words) &&
             tables::fitsWordStarts(tables::searchOf(words), tables::wordsOf(kWaterPrompt));
 }
@@ -48,7 +69,7 @@ const tables::Found* RowLines::found(int line) const {
 QString RowLines::cell(int line, int column) const {
   const tables::Found* f = found(line);
   if (f == nullptr) {
-    const QString prompt[] = {kWaterPrompt, QStringLiteral("type a temperature"),
+    const QString prompt[] = {kWaterPrompt + QStringLiteral(": type a temperature"), QString(),
                               tables::waterSource()};
     return prompt[column];
   }
@@ -61,12 +82,18 @@ QString RowLines::cell(int line, int column) const {
 }
 
 QString RowLines::name() const {
-  const QString variable = calc::variableName(
-      form_.tables.VarCaptionRTF(form_.tables.CurPage, row_).plainText());
+  const QString variable =
+      calc::variableName(form_.tables.VarCaptionRTF(form_.tables.CurPage, row_).plainText());
   if (served_.size() == 1) return variable + QStringLiteral(": ") + served_.front()->title;
+  // "Pipe sizes: steel, ASME B36.10M; stainless steel, ASME B36.19M": a kind all the titles
+  // begin with is said once.
+  const QString first = served_.front()->title;
+  const QString kind = first.left(first.indexOf(QStringLiteral(": ")) + 2);
   QStringList titles;
-  for (const tables::Table* table : served_)
-    titles << table->title;
+  for (const tables::Table* table : served_) {
+    const bool sameKind = kind.size() > 2 && table->title.startsWith(kind);
+    titles << (sameKind && !titles.isEmpty() ? table->title.mid(kind.size()) : table->title);
+  }
   return variable + QStringLiteral(": ") + titles.join(QStringLiteral("; "));
 }
 

@@ -33,7 +33,9 @@ class TableLinesModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() || !lines_ ? 0 : lines_->count();
   }
-  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 3; }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : 3;
+  }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!lines_ || !index.isValid()) return {};
     if (role == Qt::DisplayRole) return lines_->cell(index.row(), index.column());
@@ -79,9 +81,11 @@ TableList::TableList(QWidget* parent)
   layout->addWidget(view_);
   layout->addWidget(notes_);
   search_->setAccessibleName(QStringLiteral("Search words"));
-  search_->setPlaceholderText(QStringLiteral("Type the starts of words: 6 40, pe 110 sdr11, globe"));
+  search_->setPlaceholderText(
+      QStringLiteral("Type the starts of words: 6 40, pe 110 sdr11, globe"));
   // The lines keep the focus; typing reaches the search words through them.
   search_->setFocusPolicy(Qt::NoFocus);
+  title_->setWordWrap(true);
   notes_->setWordWrap(true);
   notes_->setAccessibleName(QStringLiteral("Rows that could not be read"));
   view_->setModel(model_);
@@ -123,8 +127,8 @@ void TableList::placeBeside(const QRect& row) {
   const QFontMetrics metrics(font());
   const int width = metrics.averageCharWidth() * 110;
   const int height = metrics.height() * 22;
-  view_->setColumnWidth(0, width * 45 / 100);
-  view_->setColumnWidth(1, width * 17 / 100);
+  view_->setColumnWidth(0, width * 48 / 100);
+  view_->setColumnWidth(1, width * 14 / 100);
   QRect place(row.right() + 4, row.top(), width, height);
   if (const QScreen* screen = QGuiApplication::screenAt(row.center())) {
     const QRect free = screen->availableGeometry();
@@ -149,7 +153,8 @@ void TableList::choose(int line) {
 }
 
 bool TableList::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != view_ || event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+  if (watched != view_ || event->type() != QEvent::KeyPress)
+    return QFrame::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   switch (key->key()) {
     case Qt::Key_Escape:
