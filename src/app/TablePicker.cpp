@@ -97,13 +97,13 @@ void TablePicker::open(Integer row) {
   const datafile::PageTables& t = form_.tables;
   const QString variable = calc::variableName(t.VarCaptionRTF(t.CurPage, row).plainText());
   const tables::TableSet& set = tables_.get();
-  lines_ = std::make_unique<RowLines>(
-      form_, row, set.serving(t.PageCaption(t.CurPage).trimmed(), variable));
+  lines_ = std::make_unique<RowLines>(form_, row,
+                                      set.serving(t.PageCaption(t.CurPage).trimmed(), variable));
   row_ = row;
   page_ = t.CurPage;
-  const QRect rowRect(box->mapToGlobal(QPoint(0, 0)),
-                      form_.controls.lblUnit(row)->mapToGlobal(
-                          form_.controls.lblUnit(row)->rect().bottomRight()));
+  const QRect rowRect(
+      box->mapToGlobal(QPoint(0, 0)),
+      form_.controls.lblUnit(row)->mapToGlobal(form_.controls.lblUnit(row)->rect().bottomRight()));
   list_->open(lines_->name(), QStringLiteral("Value"), set.messages().join(u'\n'), *lines_,
               rowRect);
 }

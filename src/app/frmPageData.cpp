@@ -125,7 +125,8 @@ bool frmPageData::Form_Load() {
   placeWindow();
   TipTimer_->setInterval(tables.TipInterval);
   events_->watchTabChoices();
-  picker_ = new TablePicker(*form_, this, TablePicker::foldersFor(program_.DataFile, program_.AppFolder));
+  picker_ =
+      new TablePicker(*form_, this, TablePicker::foldersFor(program_.DataFile, program_.AppFolder));
   for (int i = 1; i <= form_->controls.rowCount(); ++i)
     picker_->watchRow(form_->controls.row(i));
   picker_->startReading();

@@ -64,6 +64,18 @@ QString formula(const calc::PageSession& session) {
   return html;
 }
 
+// Every table row a value was taken from, with the source the table names for it.
+QString sourcesUsed(const calc::PageSession& session, const RowCitations& citations) {
+  if (citations.empty()) return {};
+  QString html = QStringLiteral("<h2>Sources</h2>\n<ul>\n");
+  for (const auto& [row, citation] : citations) {
+    html += QStringLiteral("<li>%1: %2. Source: %3</li>\n")
+                .arg(escaped(calc::variableName(session.caption(row))),
+                     escaped(entryText(citation)), escaped(citation.source));
+  }
+  return html + QStringLiteral("</ul>\n");
+}
+
 QString sourceCell(const RowFacts& row, const RowCitations& citations, Integer i) {
   const auto cited = citations.find(i);
   if (row.source != Source::Entered || cited == citations.end()) return sourceName(row.source);
@@ -87,19 +99,7 @@ QString variables(const calc::PageSession& session, const RowCitations& citation
                          : QStringLiteral("<tr>")) +
             cells + QStringLiteral("</tr>\n");
   }
-  return html + QStringLiteral("</table>\n");
-}
-
-// Every table row a value was taken from, with the source the table names for it.
-QString sourcesUsed(const calc::PageSession& session, const RowCitations& citations) {
-  if (citations.empty()) return {};
-  QString html = QStringLiteral("<h2>Sources</h2>\n<ul>\n");
-  for (const auto& [row, citation] : citations) {
-    html += QStringLiteral("<li>%1: %2. Source: %3</li>\n")
-                .arg(escaped(calc::variableName(session.caption(row))),
-                     escaped(entryText(citation)), escaped(citation.source));
-  }
-  return html + QStringLiteral("</ul>\n");
+  return html + QStringLiteral("</table>\n") + sourcesUsed(session, citations);
 }
 
 QString checksOf(const calc::PageSession& session) {
@@ -166,7 +166,6 @@ QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin)
          QStringLiteral("<h1>Calculation record</h1>\n") + facts(session, origin) +
          QStringLiteral("<h2>Formula</h2>\n") + formula(session) +
          QStringLiteral("<h2>Variables</h2>\n") + variables(session, origin.citations) +
-         sourcesUsed(session, origin.citations) +
          QStringLiteral("<h2>Checks</h2>\n") + checksOf(session) +
          QStringLiteral("<h2>Sign-off</h2>\n") + signatures() +
          QStringLiteral("<p class=\"sheet\">Sheet 1 of 1</p>\n</body>\n</html>\n");

@@ -4,8 +4,9 @@
 //
 // It holds the program and its version, when the record was made, the data file and its
 // SHA-256, the page's caption and title, the formula in words and symbols, every variable with
-// its value as shown, its unit, its value in SI base units and where the value comes from, the
-// engineer's checks, blank lines for the project and the signatures, and "Sheet 1 of 1".
+// its value as shown, its unit, its value in SI base units and where the value comes from (the
+// table row it was taken from, if any, and the sources of those rows), the engineer's checks,
+// blank lines for the project and the signatures, and "Sheet 1 of 1".
 
 #include <QByteArray>
 #include <QDateTime>

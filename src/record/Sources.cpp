@@ -22,8 +22,8 @@ QString citationText(const TableCitation& citation) {
 const TableCitation* ValueSources::of(const calc::PageSession& session, Integer var) const {
   const auto found = cited_.find({session.page(), var});
   if (found == cited_.end()) return nullptr;
-  const bool holds = var != session.unknown() && session.changed(var) &&
-                     session.value(var) == found->second.value;
+  const bool holds =
+      var != session.unknown() && session.changed(var) && session.value(var) == found->second.value;
   return holds ? &found->second : nullptr;
 }
 

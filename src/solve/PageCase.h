@@ -88,7 +88,7 @@ class PageCase {
   datafile::PageTables& t_;
   CaseSetup setup_;
   Integer unknown_ = 0;
-  calc::EntryRecord lastEntry_;  // what the checks say of the last entry
+  calc::EntryRecord lastEntry_;     // what the checks say of the last entry
   record::RowCitations citations_;  // the rows the last solve's entries took from tables
   calc::PageSession session_;
 };

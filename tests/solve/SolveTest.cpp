@@ -139,7 +139,8 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
 }
 
 TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
-  PageReport report{"P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true, {}}}, {}};
+  PageReport report{
+      "P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true, {}}}, {}};
   EXPECT_EQ(formatReport(report, Format::Csv),
             "name,value,unit,base,unknown\n\"a,\"\"b\"\"\",\" 5\",\x01,1000,1\n");
   const QString json =
