@@ -198,13 +198,13 @@ Beta d/D, Diff. Head); nothing is guessed. The same holds for --for, --unit and 
 of --batch. UNIT is one of the variable's units (60 l/s or 60l/s); without one, the value is
 in the variable's default unit.
 
-VALUE may name a row of a table that serves the variable instead of a number, by the starts of
-the row's words in any order: "dia=NPS 6 Sch 40", "visc=water 10 °C", "k=galvanised", also
-in the cells of --batch. The words must fit exactly one row (where several fit, the one that
-holds every word whole and leaves the fewest of its words unnamed); otherwise the entry is
-refused, with status 2, naming the rows that fit. The row's value is entered in the
-variable's default unit (in a batch, its column's unit), and the calculation record and json
-name the row and its source.
+VALUE may name a row of a table that serves the variable instead of a number, by the starts
+of the row's words in any order: "dia=NPS 6 Sch 40", "visc=water 10 °C", "rough=galvanised",
+also in the cells of --batch. The words must fit exactly one row (where several fit, the one
+that holds every word whole and leaves the fewest of its words unnamed); otherwise the entry
+is refused, with status 2, naming the rows that fit. The row's value is entered in the
+variable's default unit, or in the unit that follows the words (in a batch, the column's
+unit); json and the calculation record name the row and its source.
 
 Options:
   --for NAME        the variable to solve for (default: the page's own unknown)
@@ -218,8 +218,9 @@ Options:
                     the HTML on standard output, as --format html does. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
-                    base units and where it comes from (entered, default, computed by the
-                    formula or solved for), the checks, and lines to sign.
+                    base units and where it comes from (entered, default, from table: and
+                    the row, computed by the formula or solved for), the sources of the
+                    table rows, the checks, and lines to sign.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case
