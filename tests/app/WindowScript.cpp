@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTreeView>
@@ -285,6 +286,10 @@ void WindowScript::check(const QString& word) {
   } else if (what == "tline") {
     const QModelIndex line = run_.window().tablePicker()->list()->lines()->currentIndex();
     expectText(line.data(Qt::AccessibleTextRole).toString());
+  } else if (what == "tnotes") {
+    for (const QLabel* label : run_.window().tablePicker()->list()->findChildren<QLabel*>()) {
+      if (label->accessibleName() == "Rows that could not be read") expectText(label->text());
+    }
   } else if (what == "tname") {
     expectText(run_.window().tablePicker()->list()->lines()->accessibleName());
   } else if (what == "cite") {

@@ -147,6 +147,23 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     [](const ::testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
 // clang-format on
 
+// A table of the user's own adds its rows to the list; a row it cannot read is named below the
+// lines, and the rest is offered.
+TEST(Tables, TheUsersOwnRowsAreOfferedAndTheirFaultsNamed) {
+  const testing::TempFolder home;
+  QDir(home.path()).mkpath("vantrel/tables");
+  home.write("vantrel/tables/acme.csv",
+             "#table,Acme pipes\n#serves,Pipe Dia.\n#unit,mm\nEntry,Bore,Source\n"
+             "Acme DN 150,150.5,Acme catalogue 2024\nAcme DN 200,wide,Acme catalogue 2024\n");
+  const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  WindowRun run;
+  qputenv("XDG_DATA_HOME", dataHome);
+  ASSERT_TRUE(run.activate());
+  testing::WindowScript(run).run(
+      R"(f1 Ctrl+T "acme" tline="Acme DN 150, 150.5 mm, Acme catalogue 2024" tnotes~='acme.csv, line 6: "wide" under "Bore" is not a number' Return v1=150.5 cite1="from table: Acme DN 150")");
+}
+
 // Pages of data files of their own, each made for its scenario.
 struct FileScene {
   const char* name;
