@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
+#include <utility>
 
 #include "app/RowLines.h"
 #include "calc/CaptionText.h"
@@ -22,6 +24,9 @@ namespace {
 
 const QString kChooseFromTable = QStringLiteral(u"Choose &from table…");
 
+// How long the list waits for the window's activation after the context menu, in ms.
+constexpr int kActivationWait = 500;
+
 bool isChooseKey(const QKeyEvent* key) {
   return key->key() == Qt::Key_T && key->modifiers() == Qt::ControlModifier;
 }
@@ -31,11 +36,14 @@ bool isChooseKey(const QKeyEvent* key) {
 TablePicker::TablePicker(pages::PageDataForm& form, QWidget* window, const QStringList& folders)
     : QObject(window), form_(form), tables_(folders), list_(new ui::TableList(window)) {
   connect(list_, &ui::TableList::closed, this, &TablePicker::closed);
+  window->installEventFilter(this);
   form_.TipNote = [this](Integer row) { return tipNote(row); };
 }
 
+// The window's page state is gone by now (the window's members go before its children): the
+// list, closing with the window, must not call back into it.
 TablePicker::~TablePicker() {
-  form_.TipNote = nullptr;
+  disconnect(list_, nullptr, this, nullptr);
 }
 
 QStringList TablePicker::foldersFor(const QString& dataFile, const QString& appFolder) {
@@ -65,6 +73,10 @@ bool TablePicker::serves(Integer row) {
 }
 
 bool TablePicker::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == form_.window) {
+    if (event->type() == QEvent::WindowActivate) openPending();
+    return false;
+  }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::ContextMenu) return false;
   const Integer row = rowOf(watched);
   if (row == 0) return false;
@@ -86,7 +98,21 @@ void TablePicker::contextMenu(Integer row, const QPoint& at) {
   choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   menu->insertAction(menu->actions().value(0), choose);
   menu->insertSeparator(menu->actions().value(1));
-  if (menu->exec(at) == choose) open(row);
+  if (menu->exec(at) != choose) return;
+  // The list pops up once the window has its activation back from the menu (a popup open before
+  // would keep it from the window), or after a while without it.
+  if (form_.window->isActiveWindow()) {
+    open(row);
+    return;
+  }
+  pendingRow_ = row;
+  form_.window->activateWindow();
+  QTimer::singleShot(kActivationWait, this, &TablePicker::openPending);
+}
+
+void TablePicker::openPending() {
+  const Integer row = std::exchange(pendingRow_, 0);
+  if (row != 0) open(row);
 }
 
 void TablePicker::open(Integer row) {

@@ -59,6 +59,7 @@ class TablePicker : public QObject {
  private:
   Integer rowOf(const QObject* box) const;
   void contextMenu(Integer row, const QPoint& at);
+  void openPending();
   void closed(int line);
   void commit(const QString& text);
   QString tipNote(Integer row);
@@ -69,6 +70,7 @@ class TablePicker : public QObject {
   std::unique_ptr<RowLines> lines_;
   Integer row_ = 0;  // the row the list is open for
   Integer page_ = 0;
+  Integer pendingRow_ = 0;  // chosen in the context menu, opened once the window is active
 };
 
 }  // namespace vantrel::app
