@@ -151,14 +151,21 @@ GUIDE = [
     ("toc",),
 
     H2("1. Starting Vantrel", "start"),
-    P("Start Vantrel from the folder that holds its data file <code>Vantrel.rtf</code> "
-      "(and this guide, <code>QuorHelp.htm</code> and <code>QuorHelp.rtf</code>). While "
-      "the data file is read a small window with a progress bar is shown; then the "
-      "main window opens on the first page, and the status bar reads "
-      "<code>Ready</code>."),
-    P("If the data file is not in the folder, Vantrel shows the message "
+    P("Start Vantrel from your desktop's menu (it is among the Science and "
+      "Engineering programs) or type <code>vantrel</code> in a terminal, in any "
+      "folder. Vantrel reads its data file <code>Vantrel.rtf</code> from the current "
+      "folder when there is one there, so that a copy you have changed is used "
+      "(section 12); otherwise it reads the one installed with it, in "
+      "<code>/usr/share/vantrel</code> (or <code>share/vantrel</code> beside the "
+      "folder of the program, when it is installed elsewhere). This guide, "
+      "<code>QuorHelp.htm</code> and <code>QuorHelp.rtf</code>, is looked for in the "
+      "folder the data file came from. While the data file is read a small window "
+      "with a progress bar is shown; then the main window opens on the first page, "
+      "and the status bar reads <code>Ready</code>."),
+    P("If no data file is found, Vantrel shows the message "
       "<code>System Data File not found !</code> with the path it looked for, and "
-      "ends when you close the message. Start it again from the right folder."),
+      "ends when you close the message. <code>vantrel --version</code> prints the "
+      "program's version without opening a window."),
     P("The window opens where you left it the last time (centred on the screen "
       "the first time). Values are <i>not</i> kept between runs: every start "
       "begins with the default values of the data file."),
@@ -239,8 +246,14 @@ GUIDE = [
        "Choose a unit: the value is shown converted into it, and you type "
        "values for that row in the new unit from then on. The value itself does "
        "not change, only the way it is shown.",
-       "To close the list without a change, click elsewhere or move the pointer "
-       "away from the rows.",
+       "From the keyboard, press <b>Alt+Down</b> or <b>F4</b> in the value box: the "
+       "list opens with the row's unit highlighted. <b>Up</b> and <b>Down</b> move "
+       "the highlight, <b>Enter</b> or <b>Space</b> chooses; a screen reader reads "
+       "the list as the units of the row.",
+       "To close the list without a change, press <b>Escape</b>, <b>Tab</b> or "
+       "<b>Shift+Tab</b>, click elsewhere (that click only closes the list) or move "
+       "the pointer away from the rows. However the list closes, the keyboard focus "
+       "goes back to the row's value box.",
        "Each page remembers the units you chose while Vantrel runs; "
        "<b>Reset</b> returns them to the defaults."),
     P("All values are held in SI base units (metre, second): lengths in m, flow "
@@ -277,6 +290,9 @@ GUIDE = [
        "open it yourself.",
        "<b>Exit</b> (Alt+E) or the window's close box ends Vantrel and remembers "
        "the window's position for the next start."),
+    P("Copying a page, its calculation record and printing are in section 13; "
+      "computing pages from a script, one case or a whole table of them, in "
+      "section 14."),
 
     H2("9. The formulas", "formulas"),
     P("Symbols: <i>D</i> pipe diameter, <i>A</i> = \u03c0<i>D</i><sup>2</sup>/4 its "
@@ -495,6 +511,64 @@ GUIDE = [
       "save it again as rich text. The file <code>tools/make_datafile.py</code> "
       "beside it writes the file from its tables and "
       "<code>tools/check_datafile.py</code> checks it."),
+
+    H2("13. Copying a page, the calculation record and printing", "record"),
+    P("The page's context menu (right-click the window's background or a frame, or "
+      "press the menu key on a check box or a button) and these keys work on the page "
+      "on show. An entry still being typed is taken first, as <b>Enter</b> would "
+      "take it."),
+    UL("<b>Ctrl+Shift+C</b>, <b>Copy page</b>: puts the page on the clipboard as "
+       "text and as an HTML table. It starts with the page's tab caption and title, "
+       "then one row a line (caption, value and unit, with tabs between them; the "
+       "unknown's line ends in <code>solved for</code>) and ends with the checks. It "
+       "pastes as cells into a spreadsheet and as a table into a word processor. "
+       "<b>Ctrl+C</b> in a value box still copies the text selected in it.",
+       "<b>Ctrl+S</b>, <b>Save calculation record…</b>: writes the page's "
+       "calculation record, a one-page A4 PDF, or HTML when the file name ends in "
+       "<code>.html</code>. The first time it suggests your documents folder, and "
+       "after that the folder the last record went to, also in later runs.",
+       "<b>Ctrl+P</b>, <b>Print…</b>: prints the record."),
+    P("The record is what an engineering office files with a design figure: the "
+      "program and its version, the date and time, the data file's path and its "
+      "SHA-256, the page's caption and title, the formula in words and symbols, "
+      "every variable with its value as shown, its unit, its value in SI base "
+      "units and where it comes from, the checks, and lines for Project, "
+      "Calculated by, Checked by and Date. Where a value comes from reads "
+      "<code>default</code> (still the data file's default), <code>entered</code> "
+      "(typed, or changed by a solve, since the page was last reset), "
+      "<code>computed by the formula</code> (a result of the lower frame) or "
+      "<code>solved for</code> (the unknown). A file that cannot be written is "
+      "named in a message with the reason; the page stays as it was."),
+
+    H2("14. Calculating from the command line", "command-line"),
+    P("<code>vantrel-solve</code> computes a page from the same data file without a "
+      "window, as the window would: from the page's defaults each entry is taken in "
+      "turn and the unknown solved for; then every variable and the checks are "
+      "printed. For example, the pipe diameter that carries 60 l/s at the default "
+      "head loss, shown in inches:"),
+    NOTE("vantrel-solve H.Williams \"flow=60 l/s\" --for \"pipe dia\" --unit dia=in"),
+    UL("A page is named by its tab caption or number, a variable by its caption in "
+       "any letter case, or by a beginning of it or of one of its words that fits "
+       "no other variable (<code>length</code> finds Pipe Length). A name that fits "
+       "several variables is refused with the list of those it fits: nothing is "
+       "guessed.",
+       "<code>--format</code> chooses text, <code>csv</code>, <code>json</code> or "
+       "<code>html</code> (the calculation record); <code>--record FILE</code> writes "
+       "the record as PDF or HTML, and <code>--record -</code> prints it.",
+       "<code>--batch FILE.csv</code> solves one case a line of a CSV file (for "
+       "example one written by a spreadsheet). Its first line names the variables, "
+       "with a unit in brackets where it is not the default one "
+       "(<code>Flow Rate [l/s]</code>); each case starts from the defaults. The "
+       "output has a line for each case, in the same order, with its status, its "
+       "message, the Reynolds number, the regime and the checks. A case that cannot "
+       "be read or solved spoils only its own line.",
+       "<code>--list</code> names the pages, and <code>--list PAGE</code> the "
+       "variables of one with their defaults, ranges and units."),
+    P("The exit status is 0 when everything was solved, 2 for a command that "
+      "cannot be carried out (a name that fits nothing or several things, a missing "
+      "data file, output or a record that cannot be written), 3 for an entry "
+      "outside its range, 4 when no solution was found and 5 when some case of a "
+      "batch was not solved. <code>man vantrel-solve</code> describes every option."),
 ]
 
 # ---------------------------------------------------------------------------

@@ -121,6 +121,7 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {'u', 0, 1, 3, "m", "C Factor is a number without a unit; \"m\" is not wanted."},
       // The unnamed unit of Depth y/D is not listed.
       {'u', 0, 3, 4, "x", "\"x\" is not a unit of Depth y/D. Its units are: %."},
+      {'u', 0, 1, 1, "gal", "\"gal\" is not a unit of Pipe Dia. Its units are: m, mm, cm, in, ft."},
       {'u', 1, 1, 1, "mm", "2"},
       {'u', 1, 1, 1, "MM",
        "\"MM\" could be more than one unit of Flow. Its units are: Mm, mm, huge."},
