@@ -275,7 +275,7 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
        ""},
       // A number with a word that is no unit and names no row: the unit is what is wrong.
       {1, "1|dia=5 inch", kBadUsage,
-       "\"inch\" is not a unit of Pipe Dia.. Its units are: m, mm, cm, in, ft.\n", ""},
+       "\"inch\" is not a unit of Pipe Dia. Its units are: m, mm, cm, in, ft.\n", ""},
       {1, "--tables|glob|bev|1/2", kSolved, "",
        "Loss coefficients K: valves (K Factor on Valves)\n  Globe valve | bevel seat, 1/2 open  9.5"
        "   Perry's Chemical Engineers' Handbook, 8th ed. (2008), Table 6-4\n"},
