@@ -142,16 +142,18 @@ void TablePicker::closed(int line) {
   if (box == nullptr) return;
   if (!box->hasFocus()) box->setFocus(Qt::PopupFocusReason);
   if (found == nullptr) return;
-  const record::TableCitation citation{found->name, found->source, 0};
   const double shown = found->siValue() * form_.session().factor(row_);
   const QString text = record::enteredText(shown);
-  // As if typed and Enter pressed: the box's text changes as typing changes it, then commits.
+  // As if typed over the selection and Enter pressed: the text changes with the first key, even
+  // to what it was, and the entry commits.
+  box->clear();
   box->setText(text);
   input::txtV_KeyPress(form_, row_, kKeyEnter);
+  // Taken, and its solve not abandoned: every accepted commit ends the row's citation first.
   const calc::EntryRecord& taken = form_.LastEntry;
   if (taken.row == row_ && taken.text == text && form_.tables.CurValue(row_) == taken.entered &&
       form_.TableSources.of(form_.session(), row_) == nullptr) {
-    form_.TableSources.cite(page_, row_, {citation.entry, citation.source, taken.entered});
+    form_.TableSources.cite(page_, row_, {found->name, found->source, taken.entered});
   }
 }
 

@@ -2,14 +2,14 @@
 // The state of the main window that the page, input and tip handlers share: the page tables, the
 // program-wide values, the controls of the window and the window's own fields.
 
+#include <functional>
+
 #include "calc/CalcUi.h"
 #include "calc/PageSession.h"
 #include "common/ProgramWide.h"
 #include "datafile/PageTables.h"
 #include "pages/PageControls.h"
 #include "record/Sources.h"
-
-#include <functional>
 
 class QListWidget;
 class QTabBar;
