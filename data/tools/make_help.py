@@ -239,6 +239,26 @@ GUIDE = [
       "physical solution (for example a head loss too small for any flow in the "
       "given pipe), or when the unknown starts at zero."),
 
+    P("<b>Values from tables.</b> A row that a table serves says so in its tip: pipe "
+      "diameters (steel, stainless, PVC, PE, copper and ductile-iron sizes), roughness, "
+      "Hazen-Williams <i>C</i>, Manning's <i>n</i>, the <i>K</i> of bends, valves, "
+      "inlets and outlets, and the viscosity of water at any temperature from 0 to "
+      "100 °C. Press <b>Ctrl+T</b> in its value box, or choose <b>Choose from "
+      "table…</b> in the box's context menu (right click, or the menu key): the table "
+      "opens as a list beside the row, each line an entry, its value in the row's unit "
+      "and its source. Type the beginnings of words in any order to narrow it "
+      "(<code>6 40</code>, <code>pe 110 sdr11</code>, <code>globe</code>); on the "
+      "Viscosity row, type a temperature (<code>10</code>) for water at it. <b>Up</b>, "
+      "<b>Down</b>, <b>Page Up</b>, <b>Page Down</b>, <b>Home</b> and <b>End</b> move "
+      "through the lines; <b>Enter</b> or a click takes the line's value exactly as if "
+      "you had typed it into the box, with the same range check and messages; "
+      "<b>Escape</b> closes the list and changes nothing. The row then remembers the "
+      "table row its value came from until the value changes (another entry, "
+      "<b>Reset</b>): its tip names it, and the calculation record cites it in the "
+      "Source column and lists the sources used. The tables are CSV files in the "
+      "<code>tables</code> folder beside the data file; your own go in "
+      "<code>~/.local/share/vantrel/tables/</code>."),
+
     H2("5. Units", "units"),
     UL("Click the unit field to the right of a value box. A list of the units "
        "available for that variable opens over the field; dimensionless "

@@ -83,7 +83,9 @@ void PageCommands::copyPage() {
 }
 
 QString PageCommands::recordHtml() const {
-  return record::recordHtml(form_.session(), record::originNow(form_.program.DataFile, loadedBy_));
+  record::RecordOrigin origin = record::originNow(form_.program.DataFile, loadedBy_);
+  origin.citations = form_.TableSources.ofPage(form_.session());
+  return record::recordHtml(form_.session(), origin);
 }
 
 // "In/Out record.pdf" would name a folder: every run of characters a file name had better not

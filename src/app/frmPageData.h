@@ -37,6 +37,8 @@ class WindowPositionStore;
 
 namespace vantrel::app {
 
+class TablePicker;
+
 // What the window needs from outside: message boxes, the settings store's entries, the way to
 // end, the opening of the help documents, and the file and print dialogs (null: the toolkit's
 // own).
@@ -73,6 +75,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer() const { return TipTimer_; }
   QWidget* pageArea() const { return pageArea_; }
   frmSplash& splash() { return splash_; }
+  TablePicker* tablePicker() const { return picker_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +106,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer_;
   std::unique_ptr<pages::PageDataForm> form_;
   std::unique_ptr<WindowEvents> events_;
+  TablePicker* picker_ = nullptr;  // once the data file tells where the tables lie
   bool ended_ = false;
 };
 

@@ -2,11 +2,14 @@
 // The state of the main window that the page, input and tip handlers share: the page tables, the
 // program-wide values, the controls of the window and the window's own fields.
 
+#include <functional>
+
 #include "calc/CalcUi.h"
 #include "calc/PageSession.h"
 #include "common/ProgramWide.h"
 #include "datafile/PageTables.h"
 #include "pages/PageControls.h"
+#include "record/Sources.h"
 
 class QListWidget;
 class QTabBar;
@@ -79,6 +82,11 @@ struct PageDataForm {
   // page was put on show, which they tell about.
   ui::ChecksPanel* checksPanel = nullptr;
   calc::EntryRecord LastEntry;
+
+  // The rows whose values a table gave, cited while they hold them; every commit into a row ends
+  // its citation. TipNote adds to a row's tip what is said of its table (none when empty).
+  record::ValueSources TableSources;
+  std::function<QString(Integer row)> TipNote;
 };
 
 // The program writes value boxes: EditFlag is 1 for the scope and 0 after it, also when the

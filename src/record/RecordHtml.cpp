@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "calc/CaptionText.h"
 #include "checks/PageChecks.h"
 #include "record/FormulaTexts.h"
 #include "record/PageRows.h"
@@ -63,22 +64,42 @@ QString formula(const calc::PageSession& session) {
   return html;
 }
 
-QString variables(const calc::PageSession& session) {
+// Every table row a value was taken from, with the source the table names for it.
+QString sourcesUsed(const calc::PageSession& session, const RowCitations& citations) {
+  if (citations.empty()) return {};
+  QString html = QStringLiteral("<h2>Sources</h2>\n<ul>\n");
+  for (const auto& [row, citation] : citations) {
+    html += QStringLiteral("<li>%1: %2. Source: %3</li>\n")
+                .arg(escaped(calc::variableName(session.caption(row))),
+                     escaped(entryText(citation)), escaped(citation.source));
+  }
+  return html + QStringLiteral("</ul>\n");
+}
+
+QString sourceCell(const RowFacts& row, const RowCitations& citations, Integer i) {
+  const auto cited = citations.find(i);
+  if (row.source != Source::Entered || cited == citations.end()) return sourceName(row.source);
+  return escaped(citationText(cited->second));
+}
+
+QString variables(const calc::PageSession& session, const RowCitations& citations) {
   QString html = QStringLiteral(
       "<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
       "<tr><th>Variable</th><th>Value</th><th>Unit</th><th>SI value</th><th>SI unit</th>"
       "<th>Source</th></tr>\n");
+  Integer i = 0;
   for (const RowFacts& row : pageRows(session)) {
+    const QString source = sourceCell(row, citations, ++i);
     const QString cells = QStringLiteral(
                               "<td>%1</td><td class=\"number\">%2</td><td>%3</td>"
                               "<td class=\"number\">%4</td><td>%5</td><td>%6</td>")
                               .arg(escaped(row.caption), escaped(row.value), escaped(row.unit),
-                                   row.siValue, escaped(row.siUnit), sourceName(row.source));
+                                   row.siValue, escaped(row.siUnit), source);
     html += (row.unknown ? QStringLiteral("<tr style=\"font-weight: bold\">")
                          : QStringLiteral("<tr>")) +
             cells + QStringLiteral("</tr>\n");
   }
-  return html + QStringLiteral("</table>\n");
+  return html + QStringLiteral("</table>\n") + sourcesUsed(session, citations);
 }
 
 QString checksOf(const calc::PageSession& session) {
@@ -144,7 +165,7 @@ QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin)
              .arg(escaped(title), kStyle) +
          QStringLiteral("<h1>Calculation record</h1>\n") + facts(session, origin) +
          QStringLiteral("<h2>Formula</h2>\n") + formula(session) +
-         QStringLiteral("<h2>Variables</h2>\n") + variables(session) +
+         QStringLiteral("<h2>Variables</h2>\n") + variables(session, origin.citations) +
          QStringLiteral("<h2>Checks</h2>\n") + checksOf(session) +
          QStringLiteral("<h2>Sign-off</h2>\n") + signatures() +
          QStringLiteral("<p class=\"sheet\">Sheet 1 of 1</p>\n</body>\n</html>\n");

@@ -4,14 +4,16 @@
 //
 // It holds the program and its version, when the record was made, the data file and its
 // SHA-256, the page's caption and title, the formula in words and symbols, every variable with
-// its value as shown, its unit, its value in SI base units and where the value comes from, the
-// engineer's checks, blank lines for the project and the signatures, and "Sheet 1 of 1".
+// its value as shown, its unit, its value in SI base units and where the value comes from (the
+// table row it was taken from, if any, and the sources of those rows), the engineer's checks,
+// blank lines for the project and the signatures, and "Sheet 1 of 1".
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
 #include "calc/PageSession.h"
+#include "record/Sources.h"
 
 namespace vantrel::record {
 
@@ -21,6 +23,7 @@ struct RecordOrigin {
   QString dataFile;              // the data file's path
   QByteArray dataFileHash;       // SHA-256 of the file as it is now, in hex; empty when unreadable
   bool dataFileChanged = false;  // the file was written after the program loaded it
+  RowCitations citations;        // the rows whose values a table gave
 };
 
 // An origin made now for the data file at path, which the program loaded at loadedAt (an

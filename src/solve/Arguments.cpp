@@ -2,6 +2,7 @@
 
 #include "numtext/NumberReading.h"
 #include "solve/SolveError.h"
+#include "solve/TablesCommand.h"
 
 namespace vantrel::solve {
 
@@ -106,6 +107,7 @@ void checkCombination(const Request& r, const QStringList& given) {
 }  // namespace
 
 Request parseArguments(const QStringList& args) {
+  if (args.contains(QStringLiteral("--tables"))) return tablesRequest(args);
   Request r;
   QStringList given;
   // Words that follow an entry belong to its unit ("flow=60 US gpm" as three words).
@@ -177,6 +179,7 @@ QString usageLine() {
       "  or:  vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME] "
       "[--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
       "  or:  vantrel-solve [--data FILE] --list [PAGE]\n"
+      "  or:  vantrel-solve [--data FILE] --tables [WORDS]...\n"
       "  or:  vantrel-solve --help | --version");
 }
 
@@ -195,6 +198,14 @@ Beta d/D, Diff. Head); nothing is guessed. The same holds for --for, --unit and 
 of --batch. UNIT is one of the variable's units (60 l/s or 60l/s); without one, the value is
 in the variable's default unit.
 
+VALUE may name a row of a table that serves the variable instead of a number, by the starts
+of the row's words in any order: "dia=NPS 6 Sch 40", "visc=water 10 °C", "rough=galvanised",
+also in the cells of --batch. The words must fit exactly one row (where several fit, the one
+that holds every word whole and leaves the fewest of its words unnamed); otherwise the entry
+is refused, with status 2, naming the rows that fit. The row's value is entered in the
+variable's default unit, or in the unit that follows the words (in a batch, the column's
+unit); json and the calculation record name the row and its source.
+
 Options:
   --for NAME        the variable to solve for (default: the page's own unknown)
   --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given for
@@ -207,8 +218,9 @@ Options:
                     the HTML on standard output, as --format html does. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
-                    base units and where it comes from (entered, default, computed by the
-                    formula or solved for), the checks, and lines to sign.
+                    base units and where it comes from (entered, default, from table: and
+                    the row, computed by the formula or solved for), the sources of the
+                    table rows, the checks, and lines to sign.
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case
@@ -227,6 +239,11 @@ Options:
   --jobs N          threads that solve a batch (default: one for each core)
   --list [PAGE]     names the pages; with PAGE, every variable of it: its default, accepted
                     range, units, and whether the formula computes it (a result row)
+  --tables [WORDS]  lists the rows of the tables that fit WORDS (every row without), each
+                    with its value, unit and source, under its table's title and the variables
+                    it serves. The tables lie in the "tables" folder beside the data file;
+                    the user's own in $XDG_DATA_HOME/vantrel/tables (~/.local/share/vantrel/
+                    tables). A temperature from 0 to 100 (°C) names water at it.
   --data FILE       the data file (default: Vantrel.rtf in the current directory, else the
                     one installed with the program)
   -h, --help        prints this help

@@ -37,6 +37,11 @@ struct Request {
   int jobs = 0;                  // threads of a batch; 0 = one per core
   QString record;                // the calculation record's file; "" = none
   bool list = false;
+  // --tables: the table rows that fit tableWords are listed.
+  bool tables = false;
+  QString tableWords;
+  // Where the tables lie that entries may name rows of; set once the data file is found.
+  QStringList tableFolders;
   bool help = false;
   bool version = false;
 };

@@ -66,12 +66,19 @@ QString jsonChecks(const checks::PageChecks& c) {
            findings.join(QStringLiteral(", ")));
 }
 
+// ", \"table\": {...}" for a value taken from a table, the row and its source.
+QString jsonTable(const record::TableCitation& table) {
+  if (table.entry.isEmpty()) return {};
+  return QStringLiteral(", \"table\": {\"entry\": %1, \"source\": %2}")
+      .arg(jsonString(table.entry), jsonString(table.source));
+}
+
 QString jsonReport(const PageReport& r) {
   QStringList variables;
   for (const VariableLine& v : r.variables) {
-    variables << QStringLiteral("{\"name\": %1, \"value\": %2, \"unit\": %3, \"base\": %4}")
+    variables << QStringLiteral("{\"name\": %1, \"value\": %2, \"unit\": %3, \"base\": %4%5}")
                      .arg(jsonString(v.name), jsonString(v.value), jsonString(v.unit),
-                          numtext::shortestText(v.base));
+                          numtext::shortestText(v.base), jsonTable(v.table));
   }
   return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]%5}\n")
       .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),

@@ -11,6 +11,7 @@
 
 #include "calc/PageSession.h"
 #include "checks/PageChecks.h"
+#include "record/Sources.h"
 #include "solve/Arguments.h"
 
 namespace vantrel::solve {
@@ -21,6 +22,7 @@ struct VariableLine {
   QString unit;   // as printed (no blanks around it)
   Single base = 0;
   bool unknown = false;
+  record::TableCitation table;  // the table row the value was taken from; empty entry: none
 };
 
 struct PageReport {

@@ -17,6 +17,8 @@
 #include "solve/RecordFile.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
+#include "solve/TableEntries.h"
+#include "solve/TablesCommand.h"
 
 namespace vantrel::solve {
 
@@ -61,8 +63,7 @@ RunResult solvePage(datafile::PageTables& t, const Request& r, const QString& da
   const CaseSetup setup = setupOf(t, r);
   std::vector<CaseEntry> entries;
   for (const Assignment& a : r.assignments) {
-    entries.push_back(entryOf(t, setup, a.name, a.unit));
-    entries.back().number = a.number;
+    entries.push_back(assignmentEntry(t, setup, a));
     entries.back().typed = a.typed;
     entries.back().position = entries.size();
   }
@@ -96,7 +97,7 @@ void tell(const Write& err, const QString& text) {
   }
 }
 
-int runRequest(const Request& request, int input, const Write& out, const Write& err,
+int runRequest(Request request, int input, const Write& out, const Write& err,
                const QString& programFolder) {
   if (request.help) {
     out(helpText().toUtf8());
@@ -106,8 +107,10 @@ int runRequest(const Request& request, int input, const Write& out, const Write&
     out(QStringLiteral("vantrel-solve %1\n").arg(record::programVersion()).toUtf8());
     return kSolved;
   }
+  if (request.tables) return listTables(request, out, err, programFolder);
   datafile::PageTables tables;
   const QString dataFile = loadDataFile(request.dataFile, tables, programFolder);
+  request.tableFolders = tableFolders(dataFile, programFolder);
   if (request.list) {
     out((request.page.isEmpty() ? pageList(tables)
                                 : variableList(tables, findPage(tables, request.page)))

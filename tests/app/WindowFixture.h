@@ -165,7 +165,11 @@ class WindowRun {
   // Starts in a fresh folder holding dataFile (RTF bytes), or no data file when it is empty.
   explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr)
       : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
-    if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
+    if (!dataFile.isEmpty()) {
+      folder_.write("Vantrel.rtf", dataFile);
+      // The shipped tables beside it, as installed.
+      QFile::link(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/tables"), folder_.path() + "/tables");
+    }
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
         program_,

@@ -6,13 +6,17 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTreeView>
 #include <QWheelEvent>
 
+#include "app/TablePicker.h"
 #include "tips/TipBox.h"
 #include "ui/ChecksPanel.h"
 #include "ui/RichTextBox.h"
+#include "ui/TableList.h"
 #include "ui/Twips.h"
 
 namespace vantrel::testing {
@@ -50,6 +54,7 @@ QWidget* WindowScript::control(const QString& name) {
   const pages::PageControls& c = run_.form().controls;
   QListWidget* list = run_.window().lstUnit();
   if (name.startsWith("tab")) return run_.window().TabStrip();
+  if (name == "tlines") return run_.window().tablePicker()->list()->lines();
   if (name == "list") return list;
   if (name.startsWith("list")) return list->viewport();
   if (name[0] == 'u') return c.lblUnit(name.mid(1).toInt());
@@ -276,6 +281,22 @@ void WindowScript::check(const QString& word) {
     EXPECT_EQ(run_.window().statusText(), want);
   } else if (what == "clip") {
     expectText(QGuiApplication::clipboard()->text());
+  } else if (what == "tl") {
+    EXPECT_EQ(run_.window().tablePicker()->list()->isVisible(), yes);
+  } else if (what == "tline") {
+    const QModelIndex line = run_.window().tablePicker()->list()->lines()->currentIndex();
+    expectText(line.data(Qt::AccessibleTextRole).toString());
+  } else if (what == "tnotes") {
+    for (const QLabel* label : run_.window().tablePicker()->list()->findChildren<QLabel*>()) {
+      if (label->accessibleName() == "Rows that could not be read") expectText(label->text());
+    }
+  } else if (what == "tname") {
+    expectText(run_.window().tablePicker()->list()->lines()->accessibleName());
+  } else if (what == "cite") {
+    const record::TableCitation* cited = f.TableSources.of(f.session(), n);
+    expectText(cited ? record::citationText(*cited) : QString());
+  } else if (what == "tiptext") {
+    expectText(run_.window().rTxtTips()->toPlainText());
   } else {
     ADD_FAILURE() << "unknown check " << word.toStdString();
   }
