@@ -14,6 +14,8 @@
 
 #include "app/LoadScreen.h"
 #include "app/PageCommands.h"
+#include "app/PageWorkings.h"
+#include "app/PlotCommand.h"
 #include "datafile/DataFileError.h"
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
@@ -87,7 +89,14 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   events_->watchWindow(this, pageArea_);
   form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
-  new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  auto* commands =
+      new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  workings_ = std::make_unique<PageWorkings>(form_->tables, program_.CurUnknown);
+  form_->solveObserver = workings_.get();
+  plot_ = new PlotCommand(*form_, *commands, this);
+  form_->pageShown = [this] { plot_->pageShown(); };
+  commands->setRecordSources([this] { return workings_->current(); },
+                             [this] { return plot_->figure(); });
 }
 
 frmPageData::~frmPageData() = default;

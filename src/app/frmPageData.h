@@ -37,6 +37,9 @@ class WindowPositionStore;
 
 namespace vantrel::app {
 
+class PageWorkings;
+class PlotCommand;
+
 // What the window needs from outside: message boxes, the settings store's entries, the way to
 // end, the opening of the help documents, and the file and print dialogs (null: the toolkit's
 // own).
@@ -73,6 +76,7 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer() const { return TipTimer_; }
   QWidget* pageArea() const { return pageArea_; }
   frmSplash& splash() { return splash_; }
+  PlotCommand& plot() { return *plot_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +107,8 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer_;
   std::unique_ptr<pages::PageDataForm> form_;
   std::unique_ptr<WindowEvents> events_;
+  std::unique_ptr<PageWorkings> workings_;  // for the record's working
+  PlotCommand* plot_ = nullptr;
   bool ended_ = false;
 };
 

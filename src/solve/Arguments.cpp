@@ -1,5 +1,7 @@
 #include "solve/Arguments.h"
 
+#include <QRegularExpression>
+
 #include "numtext/NumberReading.h"
 #include "solve/SolveError.h"
 
@@ -54,8 +56,8 @@ int jobsOf(const QString& text) {
 }
 
 // Options that take a value; each but --unit may be given once.
-const QStringList kValueOptions{"--data", "--for",  "--format", "--batch",
-                                "--jobs", "--unit", "--record"};
+const QStringList kValueOptions{"--data", "--for",    "--format", "--batch", "--jobs",
+                                "--unit", "--record", "--plot",   "--x"};
 
 void takeOption(Request& r, const QString& option, const QString& value) {
   if (option == u"--data") {
@@ -70,9 +72,29 @@ void takeOption(Request& r, const QString& option, const QString& value) {
     r.jobs = jobsOf(value.trimmed());
   } else if (option == u"--record") {
     r.record = value;
+  } else if (option == u"--plot" || option == u"--x") {
+    (option == u"--plot" ? r.plot : r.plotX) = option == u"--x" ? value.trimmed() : value;
   } else {
     r.units.push_back(unitChoiceOf(value));
   }
+}
+
+// The plot's options: a file that names its kind, and an axis or a chart for a plot or a record.
+void checkPlotOptions(const Request& r, const QStringList& given) {
+  static const QRegularExpression kinds(QStringLiteral("\\.(svg|png|pdf)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+  if (!r.plot.isEmpty() && !kinds.match(r.plot.trimmed()).hasMatch())
+    badUsage(
+        QStringLiteral("--plot wants a file ending in .svg, .png or .pdf, not \"%1\"").arg(r.plot));
+  if (!r.batch.isEmpty() && !r.plot.isEmpty())
+    badUsage(QStringLiteral("--plot is for one page, not for --batch"));
+  const bool drawn = !r.plot.isEmpty() || !r.record.isEmpty() || r.format == Format::Html;
+  if (!drawn && (given.contains(u"--x") || r.moody))
+    badUsage(
+        QStringLiteral("--x and --moody choose the plot of --plot, --record or --format html"));
+  if (given.contains(u"--x") && r.moody)
+    badUsage(
+        QStringLiteral("--x and --moody do not go together: the Moody chart has its own axes"));
 }
 
 // What the options ask for together must make sense: a batch takes its entries from its file,
@@ -101,6 +123,7 @@ void checkCombination(const Request& r, const QStringList& given) {
     badUsage(QStringLiteral("--record is for one page, not for --batch"));
   if (r.record.trimmed() == u"-" && given.contains(u"--format") && r.format != Format::Html)
     badUsage(QStringLiteral("--record - and --format both write to standard output"));
+  checkPlotOptions(r, given);
 }
 
 }  // namespace
@@ -124,6 +147,11 @@ Request parseArguments(const QStringList& args) {
       }
       if (arg == u"--version") {
         r.version = true;
+        continue;
+      }
+      if (arg == u"--moody") {
+        r.moody = true;
+        given << arg;
         continue;
       }
       const qsizetype equals = arg.indexOf(u'=');
