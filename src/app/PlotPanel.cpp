@@ -22,6 +22,7 @@ namespace vantrel::app {
 namespace {
 
 constexpr int kGap = 8;  // between the main window and the plot
+constexpr int kHandBackMs = 500;
 constexpr int kWidth = 640;
 constexpr int kHeight = 460;
 constexpr int kLowest = 360;
@@ -57,9 +58,11 @@ PlotPanel::PlotPanel(PlotFigures& figures, QWidget* mainWindow)
   setObjectName(QStringLiteral("plotPanel"));
   // Opening the plot leaves the keyboard where it is, in the page's value box.
   setAttribute(Qt::WA_ShowWithoutActivating);
+  views_->setObjectName(QStringLiteral("views"));
   views_->setAccessibleName(QStringLiteral("View"));
   viewLabel_->setBuddy(views_);
   auto* axisLabel = new QLabel(QStringLiteral("Horizontal &axis:"), this);
+  axis_->setObjectName(QStringLiteral("axis"));
   axis_->setAccessibleName(QStringLiteral("Horizontal axis"));
   axisLabel->setBuddy(axis_);
   auto* copy = new QPushButton(QStringLiteral("&Copy points"), this);
@@ -101,12 +104,24 @@ void PlotPanel::openBeside() {
   if (isVisible()) return;
   redraw();
   placeBeside();
+  // Some platforms make a window they show the active one, whatever it asks for, a moment
+  // later: an activation that soon is given back to the page.
+  if (mainWindow_->isActiveWindow()) handBackUntil_.setRemainingTime(kHandBackMs);
   show();
 }
 
+void PlotPanel::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+  if (!handBackUntil_.hasExpired()) mainWindow_->activateWindow();
+  handBackUntil_ = QDeadlineTimer();
+}
+
 void PlotPanel::moveKeyboard() {
+  handBackUntil_ = QDeadlineTimer();
   if (!isVisible()) return;
   if (isActiveWindow()) {
+    mainWindow_->raise();
     mainWindow_->activateWindow();
     return;
   }
@@ -119,8 +134,12 @@ void PlotPanel::redrawSoon() {
   if (isVisible()) redrawTimer_->start();
 }
 
+// The page gets the keyboard back once the plot is gone: a desktop gives the keyboard of a window
+// that goes to none in particular.
 void PlotPanel::closeEvent(QCloseEvent* event) {
-  if (isActiveWindow()) mainWindow_->activateWindow();
+  if (isActiveWindow()) {
+    QTimer::singleShot(0, mainWindow_, [page = mainWindow_] { page->activateWindow(); });
+  }
   event->accept();
 }
 

@@ -8,6 +8,7 @@
 // It opens without taking the keyboard from the page; F6 moves the keyboard between the page and
 // the plot, and Escape or the close box closes the plot and gives the keyboard back to the page.
 
+#include <QDeadlineTimer>
 #include <QWidget>
 
 #include "curves/Figure.h"
@@ -42,6 +43,7 @@ class PlotPanel : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void redraw();
@@ -57,6 +59,8 @@ class PlotPanel : public QWidget {
   ui::PlotView* view_;
   QTimer* redrawTimer_;
   curves::Figure figure_;
+  // Until then an activation is the platform's, not the user's, and goes back to the page.
+  QDeadlineTimer handBackUntil_;
 };
 
 }  // namespace vantrel::app
