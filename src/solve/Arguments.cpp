@@ -201,7 +201,8 @@ Request parseArguments(const QStringList& args) {
 QString usageLine() {
   return QStringLiteral(
       "Usage: vantrel-solve [--data FILE] PAGE [NAME=VALUE[ UNIT]]... [--for NAME] "
-      "[--unit NAME=UNIT]... [--format text|csv|json|html] [--record FILE]\n"
+      "[--unit NAME=UNIT]... [--format text|csv|json|html] [--record FILE] "
+      "[--plot FILE] [--x NAME | --moody]\n"
       "  or:  vantrel-solve [--data FILE] PAGE --batch FILE.csv [--for NAME] "
       "[--unit NAME=UNIT]... [--format csv|json] [--jobs N]\n"
       "  or:  vantrel-solve [--data FILE] --list [PAGE]\n"
@@ -228,15 +229,31 @@ Options:
   --unit NAME=UNIT  shows NAME in another of its units, the unknown included; may be given for
                     several variables. Entries are still read in their own unit.
   --format F        text (the default for one page), csv, json or html; for one page, csv and
-                    json add each value in base SI units, and html prints the calculation
-                    record.
-  --record FILE     writes the calculation record of the page once the entries are in: a
-                    one-page A4 PDF when FILE ends in .pdf, the HTML otherwise; "-" prints
-                    the HTML on standard output, as --format html does. The record
+                    json add each value in base SI units, json also "iterations" (each pass of
+                    the solve that gave the unknown its value: its step, trial value and
+                    residual), and html prints the calculation record.
+  --record FILE     writes the calculation record of the page once the entries are in: an A4
+                    PDF when FILE ends in .pdf, the HTML otherwise (the plot in it as SVG);
+                    "-" prints the HTML on standard output, as --format html does. The record
                     holds the program and its version, the date and time, the data file and
                     its SHA-256, the formula, every variable with its value as shown, in SI
                     base units and where it comes from (entered, default, computed by the
-                    formula or solved for), the checks, and lines to sign.
+                    formula or solved for), the checks, the plot (as --plot draws it), the
+                    working and lines to sign. The working is the formula's residual with
+                    every entered value put in (SI units), each pass of the solver (trial
+                    value and residual) and the residual at the answer; on C.White also Re,
+                    k/D and the friction factor. It is one sheet where it fits; otherwise the
+                    working begins a second ("Sheet 1 of 2", "Sheet 2 of 2").
+  --plot FILE       draws the unknown against an entry into FILE: SVG, PNG or PDF as its name
+                    ends (.svg, .png, .pdf). Each point is solved as the window solves it with
+                    every other entry held; the span runs around the entry's value within its
+                    range, the page's point is marked with its values, and where the checks
+                    warn the span is shaded.
+  --x NAME          the plot's horizontal axis, an entry named as in NAME=VALUE (default: the
+                    last entry given, else Flow Rate, else the first row entered)
+  --moody           on C.White, the Moody chart instead: the friction factor against Re for a
+                    family of relative roughnesses, the laminar line, the transition zone, the
+                    page's pipe and its point
   --batch FILE.csv  solves one case per line of FILE.csv ("-" reads standard input). The first
                     line names a variable in each column, as NAME does, with its unit in
                     brackets if it is not the default one ("Flow Rate [l/s]"). Every case
@@ -261,9 +278,9 @@ Options:
   --version         prints the program's name and version
 
 Exit status: 0 solved (every case of a batch), 2 bad usage, a bad batch header or file, a
-missing or damaged data file, a record file that cannot be written, or output that cannot be
-written (standard output full or closed: the message names the reason), 3 an entry out of its
-range, 4 no solution found for an entry, 5 some case of a batch not solved.
+missing or damaged data file, a record or plot file that cannot be written, or output that
+cannot be written (standard output full or closed: the message names the reason), 3 an entry
+out of its range, 4 no solution found for an entry, 5 some case of a batch not solved.
 )");
 }
 
