@@ -495,6 +495,39 @@ GUIDE = [
       "save it again as rich text. The file <code>tools/make_datafile.py</code> "
       "beside it writes the file from its tables and "
       "<code>tools/check_datafile.py</code> checks it."),
+
+    H2("13. The plot beside the page", "plot"),
+    P("Press <b>F6</b>, or choose <b>Plot</b> in the page's context menu (right-click "
+      "the window's background), to open a window beside the main window with the "
+      "unknown plotted against one of the values you enter. Every point is solved as "
+      "your own entry would be, with every other value held. The horizontal axis is "
+      "the value you entered last, or the one you pick in the plot's <b>Horizontal "
+      "axis</b> list; it runs from about a fifth to five times the present value, "
+      "within the row's accepted range. The page's own point is marked with its two "
+      "values; where the checks warn (laminar flow, a velocity beyond the formula's "
+      "range) that part of the axis is shaded and the legend says why."),
+    UL("On Colebrook-White the plot's <b>View</b> list also offers the <b>Moody "
+       "chart</b>: the friction factor against the Reynolds number for relative "
+       "roughnesses from smooth to 0.05, the laminar line 64/<i>Re</i>, the "
+       "transition zone from 2000 to 4000, and the page's own pipe and point.",
+       "On Manning it offers the <b>part-full curves</b>: flow and velocity as "
+       "fractions of the full pipe's against the depth <i>y</i>/<i>D</i>, with the "
+       "page's depth marked and the zone above 0.82, where one flow runs at two "
+       "depths, shaded.",
+       "The plot is drawn again after every entry, change of the unknown or of a unit, "
+       "change of page and Reset.",
+       "Opening the plot leaves the keyboard where it was. <b>F6</b> moves the keyboard "
+       "to the plot and back to the page; <b>Escape</b> or the window's close box "
+       "closes the plot and gives the keyboard back to the page.",
+       "<b>Copy points</b>, or Ctrl+C on the picture, puts the plot's points on the "
+       "clipboard as a table of two columns, to paste into a spreadsheet.",
+       "A screen reader names the plot and reads a sentence that describes it, for "
+       "example <code>Head Loss against Flow Rate, 10.000 to 250.000 l/s; at 50.000 "
+       "l/s, 1.8020 m</code>."),
+    P("The calculation record (Ctrl+S, Ctrl+P) holds the same plot, and a section "
+      "<b>Working</b>: the formula with every value you entered put in, in SI units, "
+      "each step of the solver with its trial values and the remainder of the "
+      "equation there, and that remainder at the answer."),
 ]
 
 # ---------------------------------------------------------------------------
