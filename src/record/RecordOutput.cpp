@@ -69,21 +69,23 @@ class ScreenLayout {
   RecordSetting setInLargestType() {
     for (const int sheets : {1, 2}) {
       const qreal smallest = sheets == 1 ? kSmallestOnOneSheet : kSmallestPoints;
-      const QString html = recordHtml(draft_.session, draft_.origin, partsOf(draft_, sheets, true));
-      if (!setIn(html, smallest, sheets)) {
+      // The type size only scales the text: the record is read once, and laid out again in each
+      // size tried. Size i is smallest + i half points.
+      document_.setHtml(recordHtml(draft_.session, draft_.origin, partsOf(draft_, sheets, true)));
+      const auto fits = [&](int i) { return setIn(smallest + i * kStep, sheets); };
+      if (!fits(0)) {
         if (sheets == 1) continue;
         return {sheets, smallest};
       }
-      // The largest size that fits, by halving the sizes still in question (index i stands for
-      // smallest + i half points).
-      int fits = 0, fails = static_cast<int>((kLargestPoints - smallest) / kStep) + 1;
-      while (fails - fits > 1) {
-        const int middle = (fits + fails) / 2;
-        (setIn(html, smallest + middle * kStep, sheets) ? fits : fails) = middle;
+      // The largest size that fits, by halving the sizes still in question.
+      int fitting = 0, failing = static_cast<int>((kLargestPoints - smallest) / kStep) + 1;
+      int last = 0;
+      while (failing - fitting > 1) {
+        last = (fitting + failing) / 2;
+        (fits(last) ? fitting : failing) = last;
       }
-      const qreal points = smallest + fits * kStep;
-      setIn(html, points, sheets);
-      return {sheets, points};
+      if (last != fitting) fits(fitting);
+      return {sheets, smallest + fitting * kStep};
     }
     return {2, kSmallestPoints};
   }
@@ -100,12 +102,11 @@ class ScreenLayout {
   }
 
  private:
-  // Whether html set in `points` keeps to `pages` pages.
-  bool setIn(const QString& html, qreal points, int pages) {
+  // Whether the record set in `points` keeps to `pages` pages.
+  bool setIn(qreal points, int pages) {
     QFont font(QString::fromLatin1(kRecordFontFamily));
     font.setPointSizeF(points);
     document_.setDefaultFont(font);
-    document_.setHtml(html);
     return document_.pageCount() <= pages;
   }
 
