@@ -231,7 +231,7 @@ Options:
   --format F        text (the default for one page), csv, json or html; for one page, csv and
                     json add each value in base SI units, json also "iterations" (each pass of
                     the solve that gave the unknown its value: its step, trial value and
-                    residual), and html prints the calculation record.
+                    residual; not in a batch's lines), and html prints the calculation record.
   --record FILE     writes the calculation record of the page once the entries are in: an A4
                     PDF when FILE ends in .pdf, the HTML otherwise (the plot in it as SVG);
                     "-" prints the HTML on standard output, as --format html does. The record
