@@ -312,7 +312,7 @@ GUIDE = [
        "the window's position for the next start."),
     P("Copying a page, its calculation record and printing are in section 13; "
       "computing pages from a script, one case or a whole table of them, in "
-      "section 14."),
+      "section 14; the plot beside the page (F6) in section 15."),
 
     H2("9. The formulas", "formulas"),
     P("Symbols: <i>D</i> pipe diameter, <i>A</i> = \u03c0<i>D</i><sup>2</sup>/4 its "
@@ -544,15 +544,17 @@ GUIDE = [
        "pastes as cells into a spreadsheet and as a table into a word processor. "
        "<b>Ctrl+C</b> in a value box still copies the text selected in it.",
        "<b>Ctrl+S</b>, <b>Save calculation record…</b>: writes the page's "
-       "calculation record, a one-page A4 PDF, or HTML when the file name ends in "
-       "<code>.html</code>. The first time it suggests your documents folder, and "
+       "calculation record, an A4 PDF, or HTML when the file name ends in "
+       "<code>.html</code>; it is one sheet where it fits and two where the working "
+       "needs a second. The first time it suggests your documents folder, and "
        "after that the folder the last record went to, also in later runs.",
        "<b>Ctrl+P</b>, <b>Print…</b>: prints the record."),
     P("The record is what an engineering office files with a design figure: the "
       "program and its version, the date and time, the data file's path and its "
       "SHA-256, the page's caption and title, the formula in words and symbols, "
       "every variable with its value as shown, its unit, its value in SI base "
-      "units and where it comes from, the checks, and lines for Project, "
+      "units and where it comes from, the checks, the plot and the working "
+      "(section 15), and lines for Project, "
       "Calculated by, Checked by and Date. Where a value comes from reads "
       "<code>default</code> (still the data file's default), <code>entered</code> "
       "(typed, or changed by a solve, since the page was last reset), "
@@ -589,6 +591,39 @@ GUIDE = [
       "data file, output or a record that cannot be written), 3 for an entry "
       "outside its range, 4 when no solution was found and 5 when some case of a "
       "batch was not solved. <code>man vantrel-solve</code> describes every option."),
+
+    H2("15. The plot beside the page", "plot"),
+    P("Press <b>F6</b>, or choose <b>Plot</b> in the page's context menu (right-click "
+      "the window's background), to open a window beside the main window with the "
+      "unknown plotted against one of the values you enter. Every point is solved as "
+      "your own entry would be, with every other value held. The horizontal axis is "
+      "the value you entered last, or the one you pick in the plot's <b>Horizontal "
+      "axis</b> list; it runs from about a fifth to five times the present value, "
+      "within the row's accepted range. The page's own point is marked with its two "
+      "values; where the checks warn (laminar flow, a velocity beyond the formula's "
+      "range) that part of the axis is shaded and the legend says why."),
+    UL("On Colebrook-White the plot's <b>View</b> list also offers the <b>Moody "
+       "chart</b>: the friction factor against the Reynolds number for relative "
+       "roughnesses from smooth to 0.05, the laminar line 64/<i>Re</i>, the "
+       "transition zone from 2000 to 4000, and the page's own pipe and point.",
+       "On Manning it offers the <b>part-full curves</b>: flow and velocity as "
+       "fractions of the full pipe's against the depth <i>y</i>/<i>D</i>, with the "
+       "page's depth marked and the zone above 0.82, where one flow runs at two "
+       "depths, shaded.",
+       "The plot is drawn again after every entry, change of the unknown or of a unit, "
+       "change of page and Reset.",
+       "Opening the plot leaves the keyboard where it was. <b>F6</b> moves the keyboard "
+       "to the plot and back to the page; <b>Escape</b> or the window's close box "
+       "closes the plot and gives the keyboard back to the page.",
+       "<b>Copy points</b>, or Ctrl+C on the picture, puts the plot's points on the "
+       "clipboard as a table of two columns, to paste into a spreadsheet.",
+       "A screen reader names the plot and reads a sentence that describes it, for "
+       "example <code>Head Loss against Flow Rate, 10.000 to 250.000 l/s; at 50.000 "
+       "l/s, 1.8020 m</code>."),
+    P("The calculation record (Ctrl+S, Ctrl+P) holds the same plot, and a section "
+      "<b>Working</b>: the formula with every value you entered put in, in SI units, "
+      "each step of the solver with its trial values and the remainder of the "
+      "equation there, and that remainder at the answer."),
 ]
 
 # ---------------------------------------------------------------------------

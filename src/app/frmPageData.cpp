@@ -15,6 +15,8 @@
 #include "app/LoadScreen.h"
 #include "app/PageCommands.h"
 #include "app/TablePicker.h"
+#include "app/PageWorkings.h"
+#include "app/PlotCommand.h"
 #include "datafile/DataFileError.h"
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
@@ -91,10 +93,22 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
     if (picker_) picker_->watchRow(row);
   });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
-  new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  auto* commands =
+      new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  workings_ = std::make_unique<PageWorkings>(form_->tables, program_.CurUnknown);
+  form_->solveObserver = workings_.get();
+  plot_ = new PlotCommand(*form_, *commands, this);
+  form_->pageShown = [this] { plot_->pageShown(); };
+  commands->setRecordSources([this] { return workings_->current(); },
+                             [this] { return plot_->figure(); });
 }
 
-frmPageData::~frmPageData() = default;
+frmPageData::~frmPageData() {
+  // The helpers that hold the form go before it: closing the window, later in this destructor,
+  // still sends events through their filters.
+  delete picker_;
+  delete plot_;
+}
 
 QString frmPageData::statusText() const {
   return statusPanel_->text();

@@ -33,7 +33,12 @@ struct PageDataForm {
   PageDataForm(QWidget* window, QWidget* pageArea, ProgramWide& programWide)
       : window(window), program(programWide), controls(pageArea) {}
 
-  calc::PageSession session() { return calc::PageSession(tables, program.CurUnknown, &LastEntry); }
+  // The page on show; its solves are told to solveObserver.
+  calc::PageSession session() {
+    calc::PageSession s(tables, program.CurUnknown, &LastEntry);
+    s.watchSolves(solveObserver);
+    return s;
+  }
 
   QWidget* window;  // carries the caption
   ProgramWide& program;
@@ -46,8 +51,11 @@ struct PageDataForm {
   ui::RichTextBox* rTxtTips = nullptr;
   QTimer* TipTimer = nullptr;
   ui::Dialogs* dialogs = nullptr;
-  ui::DocumentOpener* opener = nullptr;  // opens the help documents
-  calc::CalcUi* calcUi = nullptr;        // the status bar and the solver's questions
+  ui::DocumentOpener* opener = nullptr;          // opens the help documents
+  calc::CalcUi* calcUi = nullptr;                // the status bar and the solver's questions
+  calc::SolveObserver* solveObserver = nullptr;  // told of every solve a commit makes
+  // Called whenever the page may have changed, with the checks (see RefreshChecks).
+  std::function<void()> pageShown;
 
   Integer PageBuilding = kFalse;  // True while a page is being built
   Integer CurFocusRow = 0;        // the row whose value box last took the focus

@@ -36,6 +36,9 @@ struct Request {
   QString batch;                 // the cases' CSV file, "-" for standard input; "" = no batch
   int jobs = 0;                  // threads of a batch; 0 = one per core
   QString record;                // the calculation record's file; "" = none
+  QString plot;                  // --plot: the plot's file (.svg, .png or .pdf); "" = none
+  QString plotX;                 // --x: the plot's horizontal axis; "" = the last entry's row
+  bool moody = false;            // --moody: the Moody chart is the plot
   bool list = false;
   // --tables: the table rows that fit tableWords are listed.
   bool tables = false;

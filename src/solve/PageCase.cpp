@@ -85,6 +85,7 @@ PageCase::PageCase(datafile::PageTables& tables, CaseSetup setup)
     : t_(tables), setup_(std::move(setup)), session_(tables, unknown_, &lastEntry_) {}
 
 void PageCase::startFromDefaults() {
+  working_ = calc::SolveWorking();
   session_.enterPage(setup_.page);
   session_.forgetChanges();
   for (Integer i = 1; i <= session_.rowCount(); ++i)

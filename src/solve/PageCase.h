@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "calc/PageSession.h"
+#include "calc/SolveWorking.h"
 #include "datafile/PageTables.h"
-#include "record/RecordHtml.h"
 #include "solve/Arguments.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
@@ -74,11 +74,16 @@ class PageCase {
   // Commits entries in order. The first refused entry ends the case (status 3, no page); an
   // entry the solver gives up on ends it with the page as it was before that entry (status 4).
   CaseOutcome solve(const std::vector<CaseEntry>& entries);
-  // The calculation record of the page as the last solve left it.
-  QString recordHtml(record::RecordOrigin origin) const {
-    origin.citations = citations_;
-    return record::recordHtml(session_, origin);
+  // Keeps the working of each case's last solve from now on, for the record and the iterations.
+  void keepWorking() { session_.watchSolves(&working_); }
+  // The page as the last case left it.
+  const calc::PageSession& session() const { return session_; }
+  // The case's last solve when it reached its answer, which the page's values are; else null.
+  const calc::SolveWorking* working() const {
+    return working_.finalRun() != nullptr ? &working_ : nullptr;
   }
+  // The rows the last case's entries took from tables.
+  const record::RowCitations& citations() const { return citations_; }
   const CaseSetup& setup() const { return setup_; }
   const datafile::PageTables& pageTables() const { return t_; }
 
@@ -90,6 +95,7 @@ class PageCase {
   Integer unknown_ = 0;
   calc::EntryRecord lastEntry_;     // what the checks say of the last entry
   record::RowCitations citations_;  // the rows the last solve's entries took from tables
+  calc::SolveWorking working_;
   calc::PageSession session_;
 };
 

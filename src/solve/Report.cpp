@@ -73,6 +73,18 @@ QString jsonTable(const record::TableCitation& table) {
       .arg(jsonString(table.entry), jsonString(table.source));
 }
 
+// ", \"iterations\": [...]" when asked for.
+QString jsonIterations(const PageReport& r) {
+  if (!r.iterations) return {};
+  QStringList passes;
+  for (const IterationLine& i : *r.iterations) {
+    passes << QStringLiteral("{\"step\": %1, \"trial\": %2, \"residual\": %3}")
+                  .arg(QString::number(i.step), numtext::shortestText(i.trial),
+                       numtext::shortestText(i.residual));
+  }
+  return QStringLiteral(", \"iterations\": [%1]").arg(passes.join(QStringLiteral(", ")));
+}
+
 QString jsonReport(const PageReport& r) {
   QStringList variables;
   for (const VariableLine& v : r.variables) {
@@ -82,7 +94,7 @@ QString jsonReport(const PageReport& r) {
   }
   return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]%5}\n")
       .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),
-           variables.join(QStringLiteral(", ")), jsonChecks(r.checks));
+           variables.join(QStringLiteral(", ")), jsonChecks(r.checks) + jsonIterations(r));
 }
 
 }  // namespace

@@ -10,12 +10,13 @@
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
+#include "record/RecordHtml.h"
 #include "solve/BatchRun.h"
 #include "solve/Matching.h"
 #include "solve/PageCase.h"
 #include "solve/PageList.h"
-#include "solve/RecordFile.h"
 #include "solve/Report.h"
+#include "solve/RunDrawings.h"
 #include "solve/SolveError.h"
 #include "solve/TableEntries.h"
 #include "solve/TablesCommand.h"
@@ -68,22 +69,15 @@ RunResult solvePage(datafile::PageTables& t, const Request& r, const QString& da
     entries.back().position = entries.size();
   }
   checkSolvable(t, setup, !entries.empty());
+  const PlotChoice plot = plotChoiceOf(t, setup, r);
   PageCase page(t, setup);
-  const CaseOutcome outcome = page.solve(entries);
+  page.keepWorking();
+  CaseOutcome outcome = page.solve(entries);
   if (!outcome.report) return RunResult{outcome.status, QString(), outcome.message};
+  if (r.format == Format::Json) outcome.report->iterations = iterationsOf(page.working());
   RunResult result{outcome.status, formatReport(*outcome.report, r.format),
                    outcome.message + reportNotes(*outcome.report, r.format)};
-  if (r.format != Format::Html && r.record.isEmpty()) return result;
-  const QString html = page.recordHtml(record::originNow(dataFile));
-  if (r.format == Format::Html) result.out = html;
-  if (!r.record.isEmpty()) {
-    const QString why = writeRecordFile(html, r.record, programFolder);
-    if (!why.isEmpty()) {
-      result.status = kBadUsage;
-      result.err += QStringLiteral("The calculation record could not be written to %1: %2.\n")
-                        .arg(r.record, why);
-    }
-  }
+  addDrawings(result, page, t, r, plot, dataFile, programFolder);
   return result;
 }
 

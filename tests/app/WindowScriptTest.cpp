@@ -143,6 +143,12 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"TheChecksFollowThePage", R"s(checks="Re 2.1e5 turbulent (water at 20 °C)" warning=0 click:tab2 checks="Re 2.1e5 turbulent" f1 "8" Tab f2 "0.00663" Tab checks~="Re 1055 laminar · Warning: Laminar flow" warning=1 click:u6 click:list6 checkstip~=" kPa H2O for this flow." click:c9 checks~="Warning: Velocity is computed" click:tab1 warning=0)s"},
     // One note alone is the whole line. 50 l/s through 8 mm: a head loss far beyond its row's
     // range, warned before the note.
+    // The plot beside the page: nothing of it is built before F6 opens it, it is drawn again after
+    // each change of the page, and the keyboard stays in the page until F6 moves it there. Its own
+    // lists choose the view (C.White's Moody chart) and the axis, which a later entry leaves.
+    Scene{"ThePlotFollowsThePage", R"(plot=none f2 F6 focus=v2 plot="Head Loss against Flow Rate, 10.000 to 250.000 l/s; at 50.000 l/s, 1.8020 m" "60" Tab plot~="300.000 l/s; at 60.000 l/s, 2.5249 m" click:u5 click:list2 plot~="2524.87 mm" click:c1 plot~="Pipe Dia. against Flow Rate" click:tab2 plot~=1.5119 click:tab1 click:Reset plot~="at 50.000 l/s, 1.8020 m")"},
+    Scene{"ThePlotLeavesTheKeyboardToThePage", R"(f2 "60" F6 focus=v2 edit=-1 F6 focus=plot F6 focus=v2 edit=-1 F6 Escape plot=0 focus=v2 Tab v5=2.5249 focus:c3 pick:Plot Menu focus=c3 plot~="at 60.000 l/s")"},
+    Scene{"ThePlotsOwnChoices", R"(click:tab2 F6 F6 focus:views Down plot="Moody chart, Darcy friction factor against Reynolds number, 600 to 1.0e8; this pipe (k/D 0.00033) at Re 2.1e5, f 0.0178" focus:plot Ctrl+C clip~="Reynolds number Re" F6 click:tab1 F6 focus:axis Down plot="Head Loss against Pipe Dia., 60.0 to 1500.0 mm; at 300.0 mm, 1.8020 m" F6 f2 "60" Tab plot~="Pipe Dia., 60.0 to 1500.0 mm; at 300.0 mm, 2.5249 m")"},
     Scene{"AnEntryReadInPart", R"(f1 "300 in" Tab checks='Re 2.1e5 turbulent (water at 20 °C) · Note: read "300 in" as 300 mm' warning=0 click:tab2 f1 "8 in" Tab checkstip~='Note: read "8 in" as 8 mm' click:tab1 click:tab2 checks="Re 8.0e6 turbulent · Warning: Head Loss = 257895700.0000 m is outside the range the row accepts (greater than 0 to 10000 m)." f1 "8 in" Tab checkstip~=Note: click:Reset checks="Re 2.1e5 turbulent")"}),
     [](const ::testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
 // clang-format on

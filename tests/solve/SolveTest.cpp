@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QXmlStreamReader>
 
 #include "datafile/LoaderFixture.h"
 #include "record/RecordFields.h"
@@ -85,6 +87,13 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
       {{"1", "--batch=-", "--format=html"}, "--batch writes csv or json" + usage},
       {{"1", "--batch=-", "--record", "r.pdf"},
        "--record is for one page, not for --batch" + usage},
+      {{"1", "--plot", "p.jpg"},
+       "--plot wants a file ending in .svg, .png or .pdf, not \"p.jpg\"" + usage},
+      {{"1", "--batch=-", "--plot", "p.PNG"}, "--plot is for one page, not for --batch" + usage},
+      {{"1", "--moody"},
+       "--x and --moody choose the plot of --plot, --record or --format html" + usage},
+      {{"1", "--format=html", "--x", "d", "--moody"},
+       "--x and --moody do not go together: the Moody chart has its own axes" + usage},
   };
   for (const auto& [args, wanted] : lines)
     EXPECT_EQ(outcome([&args = args] { return described(parseArguments(args)); }), wanted)
@@ -141,7 +150,7 @@ TEST(CommandLine, EntriesSplitWhereTheNumberEndsAndNamesAreFoundOrRefusedWithThe
 
 TEST(Output, FieldsAreQuotedAndEscapedWhereTheFormatNeedsIt) {
   PageReport report{
-      "P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true, {}}}, {}};
+      "P\\Q", "say \"hi\"\t", "a,\"b\"", {{"a,\"b\"", " 5", "\x01", 1e3, true, {}}}, {}, {}};
   EXPECT_EQ(formatReport(report, Format::Csv),
             "name,value,unit,base,unknown\n\"a,\"\"b\"\"\",\" 5\",\x01,1000,1\n");
   const QString json =
@@ -255,6 +264,21 @@ TEST(Run, EachExitStatusWithWhatGoesToEitherStreamAndEachFormat) {
       {1, "1|d=-1|--record|" + here + "/refused.html", kRefused,
        " Pipe Dia.   out of Range!\nAccepted range is:  greater than  0 to  10000mm\n", ""},
       {1, "1|--record|-", kSolved, "", "<h1>Calculation record</h1>"},
+      // The plot's axis is an entry, the Moody chart Colebrook-White's; a file that cannot be
+      // written is told.
+      {1, "1|--plot|p.svg|--moody", kBadUsage,
+       "--moody is for the Colebrook-White page, not for H.Williams.\n", ""},
+      {1, "1|--plot|p.svg|--x|gradient", kBadUsage,
+       "Gradient is no row entered on H.Williams; the plot's axis can be: Pipe Dia., Flow Rate, C "
+       "Factor, Pipe Length.\n",
+       ""},
+      {1, "1|--plot|" + here + "/gone/p.svg", kBadUsage,
+       "The plot could not be written to " + here + "/gone/p.svg: No such file or directory.\n",
+       "Head Loss?"},
+      // JSON's iterations: the passes of the last solve, none before a solve.
+      {1, "1|flow=60|--format|json", kSolved, "",
+       "\"iterations\": [{\"step\": 1, \"trial\": 1.8019782, \"residual\": -6.723927e-05}, "},
+      {1, "1|--format|json", kSolved, "", ", \"iterations\": []}\n"},
       {0, "--version", kSolved, "", "vantrel-solve " + record::programVersion() + '\n'},
       // A value may name the one table row its words fit, cited by json and the record; words
       // that fit several rows or none are refused naming them. --tables lists the rows.
@@ -319,6 +343,45 @@ TEST(Run, TheRecordFileReadsBack) {
   for (const QString& path : {kFolder.path() + "/cli.pdf", kFolder.path() + "/cli.html"}) {
     ASSERT_EQ(runProgram({"--data", kShipped, "1", "flow=60", "--record", path}).status, kSolved);
     testing::expectHazenAt60(testing::recordFileLines(path), kShipped);
+  }
+}
+
+// The plot written as SVG (its title and its texts read back as XML), PNG (the curve's blue on it)
+// and PDF (its text through pdftotext); the axis chosen by --x, the Moody chart by --moody.
+TEST(Run, ThePlotFileReadsBack) {
+  const std::tuple<QString, QStringList, QString> rows[] = {
+      {"p.svg", {"1", "flow=60"}, "Head Loss against Flow Rate"},
+      {"p.png", {"1", "--x", "length"}, ""},
+      {"p.pdf", {"2", "--moody"}, "Moody chart"},
+      {"x.pdf", {"1", "--x", "dia"}, "Head Loss against Pipe Dia."},
+  };
+  for (const auto& [name, args, title] : rows) {
+    const QString path = kFolder.path() + '/' + name;
+    ASSERT_EQ(
+        runProgram(QStringList{"--data", kShipped} + args + QStringList{"--plot", path}).status,
+        kSolved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    if (name.endsWith(".svg")) {
+      QXmlStreamReader xml(file.readAll());
+      QStringList texts;
+      while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            (xml.name() == u"title" || xml.name() == u"text"))
+          texts << xml.readElementText().trimmed();
+      EXPECT_FALSE(xml.hasError());
+      EXPECT_EQ(texts.value(0), title);
+      EXPECT_TRUE(texts.contains("Flow Rate (l/s)") && texts.contains("60.000 l/s, 2.5249 m"));
+    } else if (name.endsWith(".png")) {
+      const QImage image = QImage::fromData(file.readAll());
+      int blue = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          blue += image.pixelColor(x, y).blue() > 150 && image.pixelColor(x, y).red() < 60;
+      EXPECT_GT(blue, 2000);
+    } else {
+      EXPECT_TRUE(testing::recordFileLines(path).contains(title));
+    }
   }
 }
 
