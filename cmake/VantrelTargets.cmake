@@ -25,7 +25,7 @@ function(vantrel_test name)
     VANTREL_SHIPPED_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
 endfunction()
 
 # vantrel_bench(<name> SOURCES ... LIBS ...): a Google Benchmark program (not run by CTest).

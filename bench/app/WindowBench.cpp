@@ -1,16 +1,18 @@
 // The window's own work on the shipped data file, offscreen: one commit (a value box losing the
 // focus with a changed value, through the solve, to every box redisplayed) on each page, and one
-// page switch (save, remove, build, display, focus) between every two pages; and the rewrite of
-// the checks panel that follows every commit.
+// page switch (save, remove, build, display, focus) between every two pages; the rewrite of
+// the checks panel that follows every commit; and the table list of a row, opened and filtered.
 
 #include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTreeView>
 #include <memory>
 
 #include "app/Application.h"
+#include "app/TablePicker.h"
 #include "app/frmPageData.h"
 #include "input/ValueEntry.h"
 #include "numtext/NumberFormat.h"
@@ -20,6 +22,7 @@
 #include "ui/DocumentOpener.h"
 #include "ui/ProgramEnd.h"
 #include "ui/RecordFolderStore.h"
+#include "ui/TableList.h"
 #include "ui/WindowPositionStore.h"
 
 namespace vantrel {
@@ -137,6 +140,41 @@ void allPairs(benchmark::internal::Benchmark* b) {
       if (from != to) b->Args({from, to});
 }
 BENCHMARK(BM_PageSwitch)->Apply(allPairs)->Unit(benchmark::kMicrosecond);
+
+// The tables of Pipe Dia. opened as the list beside its row, drawn, and closed again.
+void BM_TableListOpen(benchmark::State& state) {
+  Window& w = shared();
+  w.show(1);
+  app::TablePicker& picker = *w.window->tablePicker();
+  for (auto _ : state) {
+    picker.open(1);
+    picker.list()->repaint();
+    picker.list()->hide();
+  }
+}
+BENCHMARK(BM_TableListOpen)->Unit(benchmark::kMillisecond);
+
+// The open list filtered at each key typed, and its lines on show drawn in the row's unit: the
+// keys of "6 40", "pe 110 sdr11", "globe" and "1" (which most sizes fit) in turn, each prefix one
+// keystroke.
+void BM_TableListKeystroke(benchmark::State& state) {
+  Window& w = shared();
+  w.show(1);
+  app::TablePicker& picker = *w.window->tablePicker();
+  picker.open(1);
+  QStringList typed;
+  for (const QString text : {"6 40", "pe 110 sdr11", "globe", "1"})
+    for (qsizetype n = 1; n <= text.size(); ++n)
+      typed << text.left(n);
+  qsizetype k = 0;
+  for (auto _ : state) {
+    picker.list()->searchBox()->setText(typed[k]);
+    picker.list()->lines()->viewport()->repaint();
+    k = (k + 1) % typed.size();
+  }
+  picker.list()->hide();
+}
+BENCHMARK(BM_TableListKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vantrel

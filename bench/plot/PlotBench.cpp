@@ -1,20 +1,24 @@
 // A curve of 200 points on the shipped data file's Hazen-Williams page (Head Loss against Flow
 // Rate) computed and drawn into an image, and the Moody chart of the Colebrook-White page
-// likewise: the work of one redraw of the plot beside the page.
+// likewise: the work of one redraw of the plot beside the page. And the calculation record of
+// that page at 60 l/s, its plot computed and the working of its solve, written as a PDF.
 
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include "calc/CalcUi.h"
 #include "calc/PageSession.h"
+#include "calc/SolveWorking.h"
 #include "curves/EntryCurve.h"
 #include "curves/MoodyChart.h"
 #include "curves/PartFull.h"
 #include "datafile/LoadSequence.h"
 #include "plot/Painter.h"
+#include "record/RecordOutput.h"
 
 namespace {
 
@@ -75,6 +79,33 @@ void BM_PartFullCurves(benchmark::State& state) {
   computeAndDraw(state, kManning, [](PageOnShow& p) { return curves::partFullCurves(p.session); });
 }
 BENCHMARK(BM_PartFullCurves)->Unit(benchmark::kMillisecond);
+
+class Unseen : public calc::CalcUi {
+ public:
+  void setStatusText(const QString&) override {}
+  bool askYesNo(const QString&) override { return false; }
+  void showCritical(const QString&) override {}
+};
+
+void BM_RecordWithPlotAndWorking(benchmark::State& state) {
+  PageOnShow shown(kHazen);
+  calc::SolveWorking working;
+  shown.session.watchSolves(&working);
+  Unseen ui;
+  Single before = shown.session.value(2);
+  shown.session.commit(2, QStringLiteral("60"), before, ui);
+  const QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("record.pdf"));
+  const record::RecordOrigin origin =
+      record::originNow(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"));
+  for (auto _ : state) {
+    const record::RecordDraft draft{
+        shown.session, origin, &working,
+        curves::entryCurve(shown.tables, shown.unknown, 2, curves::kCurvePoints)};
+    benchmark::DoNotOptimize(record::saveRecordFile(draft, path));
+  }
+}
+BENCHMARK(BM_RecordWithPlotAndWorking)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -182,12 +182,14 @@ def main(path):
         if focus == unknown or not 1 <= focus <= n:
             problems.append(where + ": focus row %d" % focus)
         keys = set()
-        for v in variables:
+        inside_word = []
+        for j, v in enumerate(variables, 1):
             cap = v[0]
             at = cap.find("&")
             key = cap[at + 1:at + 2].upper()
-            inside_word = at > 0 and cap[at - 1] != " "
-            if (cap.count("&") != 1 or key in keys or key == "E" or inside_word
+            if at > 0 and cap[at - 1] != " ":
+                inside_word.append(j)
+            if (cap.count("&") != 1 or key in keys or key == "E"
                     or not cap.endswith(" =")):
                 problems.append(where + ": caption %r (access key)" % cap)
             keys.add(key)
@@ -212,6 +214,11 @@ def main(path):
         exprs = items(ranges[i], "#")
         if len(exprs) < n:
             problems.append(where + ": %d range records" % len(exprs))
+        # The range message shows the caption with a blank for its "&", which
+        # would split a word; a row that accepts any value never gets one.
+        for j in inside_word:
+            if j > len(exprs) or exprs[j - 1] != "F,*":
+                problems.append(where + ": row %d has its access key inside a word" % j)
         outputs = OUTPUTS.get(caption, ())
         for j in range(1, n + 1):
             if j != unknown and j not in outputs and not check_range(exprs[j - 1], values[j - 1]):

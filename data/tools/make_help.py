@@ -151,14 +151,21 @@ GUIDE = [
     ("toc",),
 
     H2("1. Starting Vantrel", "start"),
-    P("Start Vantrel from the folder that holds its data file <code>Vantrel.rtf</code> "
-      "(and this guide, <code>QuorHelp.htm</code> and <code>QuorHelp.rtf</code>). While "
-      "the data file is read a small window with a progress bar is shown; then the "
-      "main window opens on the first page, and the status bar reads "
-      "<code>Ready</code>."),
-    P("If the data file is not in the folder, Vantrel shows the message "
+    P("Start Vantrel from your desktop's menu (it is among the Science and "
+      "Engineering programs) or type <code>vantrel</code> in a terminal, in any "
+      "folder. Vantrel reads its data file <code>Vantrel.rtf</code> from the current "
+      "folder when there is one there, so that a copy you have changed is used "
+      "(section 12); otherwise it reads the one installed with it, in "
+      "<code>/usr/share/vantrel</code> (or <code>share/vantrel</code> beside the "
+      "folder of the program, when it is installed elsewhere). This guide, "
+      "<code>QuorHelp.htm</code> and <code>QuorHelp.rtf</code>, is looked for in the "
+      "folder the data file came from. While the data file is read a small window "
+      "with a progress bar is shown; then the main window opens on the first page, "
+      "and the status bar reads <code>Ready</code>."),
+    P("If no data file is found, Vantrel shows the message "
       "<code>System Data File not found !</code> with the path it looked for, and "
-      "ends when you close the message. Start it again from the right folder."),
+      "ends when you close the message. <code>vantrel --version</code> prints the "
+      "program's version without opening a window."),
     P("The window opens where you left it the last time (centred on the screen "
       "the first time). Values are <i>not</i> kept between runs: every start "
       "begins with the default values of the data file."),
@@ -232,6 +239,26 @@ GUIDE = [
       "physical solution (for example a head loss too small for any flow in the "
       "given pipe), or when the unknown starts at zero."),
 
+    P("<b>Values from tables.</b> A row that a table serves says so in its tip: pipe "
+      "diameters (steel, stainless, PVC, PE, copper and ductile-iron sizes), roughness, "
+      "Hazen-Williams <i>C</i>, Manning's <i>n</i>, the <i>K</i> of bends, valves, "
+      "inlets and outlets, and the viscosity of water at any temperature from 0 to "
+      "100 °C. Press <b>Ctrl+T</b> in its value box, or choose <b>Choose from "
+      "table…</b> in the box's context menu (right click, or the menu key): the table "
+      "opens as a list beside the row, each line an entry, its value in the row's unit "
+      "and its source. Type the beginnings of words in any order to narrow it "
+      "(<code>6 40</code>, <code>pe 110 sdr11</code>, <code>globe</code>); on the "
+      "Viscosity row, type a temperature (<code>10</code>) for water at it. <b>Up</b>, "
+      "<b>Down</b>, <b>Page Up</b>, <b>Page Down</b>, <b>Home</b> and <b>End</b> move "
+      "through the lines; <b>Enter</b> or a click takes the line's value exactly as if "
+      "you had typed it into the box, with the same range check and messages; "
+      "<b>Escape</b> closes the list and changes nothing. The row then remembers the "
+      "table row its value came from until the value changes (another entry, "
+      "<b>Reset</b>): its tip names it, and the calculation record cites it in the "
+      "Source column and lists the sources used. The tables are CSV files in the "
+      "<code>tables</code> folder beside the data file; your own go in "
+      "<code>~/.local/share/vantrel/tables/</code>."),
+
     H2("5. Units", "units"),
     UL("Click the unit field to the right of a value box. A list of the units "
        "available for that variable opens over the field; dimensionless "
@@ -239,8 +266,14 @@ GUIDE = [
        "Choose a unit: the value is shown converted into it, and you type "
        "values for that row in the new unit from then on. The value itself does "
        "not change, only the way it is shown.",
-       "To close the list without a change, click elsewhere or move the pointer "
-       "away from the rows.",
+       "From the keyboard, press <b>Alt+Down</b> or <b>F4</b> in the value box: the "
+       "list opens with the row's unit highlighted. <b>Up</b> and <b>Down</b> move "
+       "the highlight, <b>Enter</b> or <b>Space</b> chooses; a screen reader reads "
+       "the list as the units of the row.",
+       "To close the list without a change, press <b>Escape</b>, <b>Tab</b> or "
+       "<b>Shift+Tab</b>, click elsewhere (that click only closes the list) or move "
+       "the pointer away from the rows. However the list closes, the keyboard focus "
+       "goes back to the row's value box.",
        "Each page remembers the units you chose while Vantrel runs; "
        "<b>Reset</b> returns them to the defaults."),
     P("All values are held in SI base units (metre, second): lengths in m, flow "
@@ -277,6 +310,9 @@ GUIDE = [
        "open it yourself.",
        "<b>Exit</b> (Alt+E) or the window's close box ends Vantrel and remembers "
        "the window's position for the next start."),
+    P("Copying a page, its calculation record and printing are in section 13; "
+      "computing pages from a script, one case or a whole table of them, in "
+      "section 14; the plot beside the page (F6) in section 15."),
 
     H2("9. The formulas", "formulas"),
     P("Symbols: <i>D</i> pipe diameter, <i>A</i> = \u03c0<i>D</i><sup>2</sup>/4 its "
@@ -495,6 +531,99 @@ GUIDE = [
       "save it again as rich text. The file <code>tools/make_datafile.py</code> "
       "beside it writes the file from its tables and "
       "<code>tools/check_datafile.py</code> checks it."),
+
+    H2("13. Copying a page, the calculation record and printing", "record"),
+    P("The page's context menu (right-click the window's background or a frame, or "
+      "press the menu key on a check box or a button) and these keys work on the page "
+      "on show. An entry still being typed is taken first, as <b>Enter</b> would "
+      "take it."),
+    UL("<b>Ctrl+Shift+C</b>, <b>Copy page</b>: puts the page on the clipboard as "
+       "text and as an HTML table. It starts with the page's tab caption and title, "
+       "then one row a line (caption, value and unit, with tabs between them; the "
+       "unknown's line ends in <code>solved for</code>) and ends with the checks. It "
+       "pastes as cells into a spreadsheet and as a table into a word processor. "
+       "<b>Ctrl+C</b> in a value box still copies the text selected in it.",
+       "<b>Ctrl+S</b>, <b>Save calculation record…</b>: writes the page's "
+       "calculation record, an A4 PDF, or HTML when the file name ends in "
+       "<code>.html</code>; it is one sheet where it fits and two where the working "
+       "needs a second. The first time it suggests your documents folder, and "
+       "after that the folder the last record went to, also in later runs.",
+       "<b>Ctrl+P</b>, <b>Print…</b>: prints the record."),
+    P("The record is what an engineering office files with a design figure: the "
+      "program and its version, the date and time, the data file's path and its "
+      "SHA-256, the page's caption and title, the formula in words and symbols, "
+      "every variable with its value as shown, its unit, its value in SI base "
+      "units and where it comes from, the checks, the plot and the working "
+      "(section 15), and lines for Project, "
+      "Calculated by, Checked by and Date. Where a value comes from reads "
+      "<code>default</code> (still the data file's default), <code>entered</code> "
+      "(typed, or changed by a solve, since the page was last reset), "
+      "<code>computed by the formula</code> (a result of the lower frame) or "
+      "<code>solved for</code> (the unknown). A file that cannot be written is "
+      "named in a message with the reason; the page stays as it was."),
+
+    H2("14. Calculating from the command line", "command-line"),
+    P("<code>vantrel-solve</code> computes a page from the same data file without a "
+      "window, as the window would: from the page's defaults each entry is taken in "
+      "turn and the unknown solved for; then every variable and the checks are "
+      "printed. For example, the pipe diameter that carries 60 l/s at the default "
+      "head loss, shown in inches:"),
+    NOTE("vantrel-solve H.Williams \"flow=60 l/s\" --for \"pipe dia\" --unit dia=in"),
+    UL("A page is named by its tab caption or number, a variable by its caption in "
+       "any letter case, or by a beginning of it or of one of its words that fits "
+       "no other variable (<code>length</code> finds Pipe Length). A name that fits "
+       "several variables is refused with the list of those it fits: nothing is "
+       "guessed.",
+       "<code>--format</code> chooses text, <code>csv</code>, <code>json</code> or "
+       "<code>html</code> (the calculation record); <code>--record FILE</code> writes "
+       "the record as PDF or HTML, and <code>--record -</code> prints it.",
+       "<code>--batch FILE.csv</code> solves one case a line of a CSV file (for "
+       "example one written by a spreadsheet). Its first line names the variables, "
+       "with a unit in brackets where it is not the default one "
+       "(<code>Flow Rate [l/s]</code>); each case starts from the defaults. The "
+       "output has a line for each case, in the same order, with its status, its "
+       "message, the Reynolds number, the regime and the checks. A case that cannot "
+       "be read or solved spoils only its own line.",
+       "<code>--list</code> names the pages, and <code>--list PAGE</code> the "
+       "variables of one with their defaults, ranges and units."),
+    P("The exit status is 0 when everything was solved, 2 for a command that "
+      "cannot be carried out (a name that fits nothing or several things, a missing "
+      "data file, output or a record that cannot be written), 3 for an entry "
+      "outside its range, 4 when no solution was found and 5 when some case of a "
+      "batch was not solved. <code>man vantrel-solve</code> describes every option."),
+
+    H2("15. The plot beside the page", "plot"),
+    P("Press <b>F6</b>, or choose <b>Plot</b> in the page's context menu (right-click "
+      "the window's background), to open a window beside the main window with the "
+      "unknown plotted against one of the values you enter. Every point is solved as "
+      "your own entry would be, with every other value held. The horizontal axis is "
+      "the value you entered last, or the one you pick in the plot's <b>Horizontal "
+      "axis</b> list; it runs from about a fifth to five times the present value, "
+      "within the row's accepted range. The page's own point is marked with its two "
+      "values; where the checks warn (laminar flow, a velocity beyond the formula's "
+      "range) that part of the axis is shaded and the legend says why."),
+    UL("On Colebrook-White the plot's <b>View</b> list also offers the <b>Moody "
+       "chart</b>: the friction factor against the Reynolds number for relative "
+       "roughnesses from smooth to 0.05, the laminar line 64/<i>Re</i>, the "
+       "transition zone from 2000 to 4000, and the page's own pipe and point.",
+       "On Manning it offers the <b>part-full curves</b>: flow and velocity as "
+       "fractions of the full pipe's against the depth <i>y</i>/<i>D</i>, with the "
+       "page's depth marked and the zone above 0.82, where one flow runs at two "
+       "depths, shaded.",
+       "The plot is drawn again after every entry, change of the unknown or of a unit, "
+       "change of page and Reset.",
+       "Opening the plot leaves the keyboard where it was. <b>F6</b> moves the keyboard "
+       "to the plot and back to the page; <b>Escape</b> or the window's close box "
+       "closes the plot and gives the keyboard back to the page.",
+       "<b>Copy points</b>, or Ctrl+C on the picture, puts the plot's points on the "
+       "clipboard as a table of two columns, to paste into a spreadsheet.",
+       "A screen reader names the plot and reads a sentence that describes it, for "
+       "example <code>Head Loss against Flow Rate, 10.000 to 250.000 l/s; at 50.000 "
+       "l/s, 1.8020 m</code>."),
+    P("The calculation record (Ctrl+S, Ctrl+P) holds the same plot, and a section "
+      "<b>Working</b>: the formula with every value you entered put in, in SI units, "
+      "each step of the solver with its trial values and the remainder of the "
+      "equation there, and that remainder at the answer."),
 ]
 
 # ---------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "common/KeyCodes.h"
+#include "curves/Figure.h"
 #include "input/ValueEntry.h"
 #include "pages/PageDataForm.h"
 #include "record/PageCopy.h"
@@ -59,6 +60,17 @@ void PageCommands::addCommand(const QString& text, const QKeySequence& keys,
   window_->addAction(action);
 }
 
+void PageCommands::addCommand(QAction* action) {
+  menu_->addAction(action);
+  window_->addAction(action);
+}
+
+void PageCommands::setRecordSources(std::function<const calc::SolveWorking*()> solve,
+                                    std::function<curves::Figure()> figure) {
+  solve_ = std::move(solve);
+  figure_ = std::move(figure);
+}
+
 bool PageCommands::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_ || event->type() != QEvent::ContextMenu) return false;
   menu_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -82,8 +94,11 @@ void PageCommands::copyPage() {
   QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString PageCommands::recordHtml() const {
-  return record::recordHtml(form_.session(), record::originNow(form_.program.DataFile, loadedBy_));
+record::RecordDraft PageCommands::recordDraft(const calc::PageSession& session) const {
+  record::RecordOrigin origin = record::originNow(form_.program.DataFile, loadedBy_);
+  origin.citations = form_.TableSources.ofPage(session);
+  return {session, origin, solve_ ? solve_() : nullptr,
+          figure_ ? std::optional<curves::Figure>(figure_()) : std::nullopt};
 }
 
 // "In/Out record.pdf" would name a folder: every run of characters a file name had better not
@@ -111,9 +126,8 @@ void PageCommands::saveRecord() {
       QStringLiteral("Save calculation record"), suggestedPath(),
       {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("Web page (*.html *.htm)")});
   if (path.isEmpty()) return;
-  const QString html = recordHtml();
-  const QString why = record::isPdfPath(path) ? record::saveRecordPdf(html, path)
-                                              : record::saveRecordHtml(html, path);
+  const calc::PageSession session = form_.session();
+  const QString why = record::saveRecordFile(recordDraft(session), path);
   if (why.isEmpty()) {
     recordFolders_.write(QFileInfo(path).absolutePath());
     return;
@@ -125,10 +139,11 @@ void PageCommands::saveRecord() {
 
 void PageCommands::printRecord() {
   commitEntry();
-  const QString html = recordHtml();
+  const calc::PageSession session = form_.session();
+  const record::RecordDraft draft = recordDraft(session);
   bool printed = true;
   documents_.print(
-      [&](QPagedPaintDevice& printer) { printed = record::printRecord(html, printer); });
+      [&](QPagedPaintDevice& printer) { printed = record::printRecord(draft, printer); });
   if (!printed) {
     dialogs_.message(QStringLiteral("The calculation record could not be printed."),
                      ui::MessageIcon::Critical);

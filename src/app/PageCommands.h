@@ -11,11 +11,26 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QAction;
 class QKeySequence;
 class QMenu;
 class QWidget;
+
+namespace vantrel::calc {
+class PageSession;
+class SolveWorking;
+}  // namespace vantrel::calc
+
+namespace vantrel::curves {
+struct Figure;
+}
+
+namespace vantrel::record {
+struct RecordDraft;
+}
 
 namespace vantrel::pages {
 struct PageDataForm;
@@ -42,13 +57,21 @@ class PageCommands : public QObject {
   void saveRecord();
   void printRecord();
 
+  // Another command of the page: its item ends the context menu, its shortcut works anywhere in
+  // the window.
+  void addCommand(QAction* action);
+  // What the record adds to the page: the solve that left its values (null: none known) and its
+  // plot.
+  void setRecordSources(std::function<const calc::SolveWorking*()> solve,
+                        std::function<curves::Figure()> figure);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void addCommand(const QString& text, const QKeySequence& keys, void (PageCommands::*run)());
   void commitEntry();
-  QString recordHtml() const;
+  record::RecordDraft recordDraft(const calc::PageSession& session) const;
   QString suggestedPath() const;
   QString recordFolder() const;
 
@@ -59,6 +82,8 @@ class PageCommands : public QObject {
   ui::RecordFolderStore& recordFolders_;
   QWidget* window_;
   QMenu* menu_;
+  std::function<const calc::SolveWorking*()> solve_;
+  std::function<curves::Figure()> figure_;
   // The data file was loaded after this; a later change of the file is told in the record.
   QDateTime loadedBy_ = QDateTime::currentDateTime();
 };

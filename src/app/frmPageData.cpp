@@ -14,6 +14,9 @@
 
 #include "app/LoadScreen.h"
 #include "app/PageCommands.h"
+#include "app/TablePicker.h"
+#include "app/PageWorkings.h"
+#include "app/PlotCommand.h"
 #include "datafile/DataFileError.h"
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
@@ -85,12 +88,27 @@ frmPageData::frmPageData(ProgramWide& program, WindowServices services)
   form_->checksPanel = checksPanel_;
   events_ = std::make_unique<WindowEvents>(*form_, dialogs_);
   events_->watchWindow(this, pageArea_);
-  form_->controls.setRowCreated([this](const pages::PageRow& row) { events_->watchRow(row); });
+  form_->controls.setRowCreated([this](const pages::PageRow& row) {
+    events_->watchRow(row);
+    if (picker_) picker_->watchRow(row);
+  });
   connect(form_->controls.btnExit(), &QPushButton::clicked, this, &frmPageData::btnExit_Click);
-  new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  auto* commands =
+      new PageCommands(*form_, dialogs_, services_.documents, services_.recordFolders, this);
+  workings_ = std::make_unique<PageWorkings>(form_->tables, program_.CurUnknown);
+  form_->solveObserver = workings_.get();
+  plot_ = new PlotCommand(*form_, *commands, this);
+  form_->pageShown = [this] { plot_->pageShown(); };
+  commands->setRecordSources([this] { return workings_->current(); },
+                             [this] { return plot_->figure(); });
 }
 
-frmPageData::~frmPageData() = default;
+frmPageData::~frmPageData() {
+  // The helpers that hold the form go before it: closing the window, later in this destructor,
+  // still sends events through their filters.
+  delete picker_;
+  delete plot_;
+}
 
 QString frmPageData::statusText() const {
   return statusPanel_->text();
@@ -121,6 +139,11 @@ bool frmPageData::Form_Load() {
   placeWindow();
   TipTimer_->setInterval(tables.TipInterval);
   events_->watchTabChoices();
+  picker_ =
+      new TablePicker(*form_, this, TablePicker::foldersFor(program_.DataFile, program_.AppFolder));
+  for (int i = 1; i <= form_->controls.rowCount(); ++i)
+    picker_->watchRow(form_->controls.row(i));
+  picker_->startReading();
   qCInfo(lcStartup).noquote() << "page 1 shown:" << windowTitle();
   return true;
 }

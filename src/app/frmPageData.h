@@ -37,6 +37,10 @@ class WindowPositionStore;
 
 namespace vantrel::app {
 
+class TablePicker;
+class PageWorkings;
+class PlotCommand;
+
 // What the window needs from outside: message boxes, the settings store's entries, the way to
 // end, the opening of the help documents, and the file and print dialogs (null: the toolkit's
 // own).
@@ -73,6 +77,8 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer() const { return TipTimer_; }
   QWidget* pageArea() const { return pageArea_; }
   frmSplash& splash() { return splash_; }
+  TablePicker* tablePicker() const { return picker_; }
+  PlotCommand& plot() { return *plot_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +109,9 @@ class frmPageData : public QWidget, private calc::CalcUi {
   QTimer* TipTimer_;
   std::unique_ptr<pages::PageDataForm> form_;
   std::unique_ptr<WindowEvents> events_;
+  TablePicker* picker_ = nullptr;  // once the data file tells where the tables lie
+  std::unique_ptr<PageWorkings> workings_;  // for the record's working
+  PlotCommand* plot_ = nullptr;
   bool ended_ = false;
 };
 

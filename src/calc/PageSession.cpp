@@ -33,12 +33,16 @@ class OnceCritical : public CalcUi {
 };
 
 // The caption as the messages name it: the access-key "&" and the trailing "=" become blanks,
-// as in the out-of-range message.
+// as in the out-of-range message; an "&" inside a word ("Veloc&ity") goes without a blank, so
+// that the word stays whole.
 QString messageCaption(QString caption) {
-  for (const QChar mark : {QChar(u'&'), QChar(u'=')}) {
-    const qsizetype at = caption.indexOf(mark);
-    if (at >= 0) caption[at] = u' ';
-  }
+  const qsizetype key = caption.indexOf(u'&');
+  if (key > 0 && !caption[key - 1].isSpace())
+    caption.remove(key, 1);
+  else if (key >= 0)
+    caption[key] = u' ';
+  const qsizetype equals = caption.indexOf(u'=');
+  if (equals >= 0) caption[equals] = u' ';
   return caption;
 }
 

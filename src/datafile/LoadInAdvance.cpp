@@ -1,6 +1,7 @@
 #include "datafile/LoadInAdvance.h"
 
 #include <QDir>
+#include <QThread>
 #include <optional>
 
 #include "datafile/DataFileError.h"
@@ -56,6 +57,10 @@ struct LoadInAdvance::Result {
 };
 
 LoadInAdvance::LoadInAdvance(const QString& programFolder) {
+  // The toolkit takes the first thread that asks which thread it is on for the program's main
+  // thread. The loader's file objects would ask first and the application, made on this thread
+  // a moment later, would find itself on a thread of no standing: its window stays black.
+  QThread::currentThread();
   result_ = std::async(std::launch::async, [programFolder] {
     auto result = std::make_unique<Result>();
     ProgramWide program;

@@ -39,6 +39,7 @@ class FlagScope {
 void commitAccepted(PageDataForm& form, Integer Index, const calc::CommitResult& result) {
   form.controls.txtV(Index)->setText(result.boxText);
   form.EditedVar = Index;
+  form.TableSources.forget(form.tables.CurPage, Index);
   form.calcUi->setStatusText(QStringLiteral("Ready"));
   pages::DisplayValues(form);
   form.PrevValue = form.tables.CurValue(Index);

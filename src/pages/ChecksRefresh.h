@@ -1,5 +1,6 @@
 #pragma once
-// Rewrites the checks panel of the status bar from the page on show.
+// Rewrites the checks panel of the status bar from the page on show, and tells the window's
+// pageShown (the plot follows the page).
 
 #include "pages/PageDataForm.h"
 

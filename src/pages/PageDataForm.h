@@ -2,11 +2,14 @@
 // The state of the main window that the page, input and tip handlers share: the page tables, the
 // program-wide values, the controls of the window and the window's own fields.
 
+#include <functional>
+
 #include "calc/CalcUi.h"
 #include "calc/PageSession.h"
 #include "common/ProgramWide.h"
 #include "datafile/PageTables.h"
 #include "pages/PageControls.h"
+#include "record/Sources.h"
 
 class QListWidget;
 class QTabBar;
@@ -30,7 +33,12 @@ struct PageDataForm {
   PageDataForm(QWidget* window, QWidget* pageArea, ProgramWide& programWide)
       : window(window), program(programWide), controls(pageArea) {}
 
-  calc::PageSession session() { return calc::PageSession(tables, program.CurUnknown, &LastEntry); }
+  // The page on show; its solves are told to solveObserver.
+  calc::PageSession session() {
+    calc::PageSession s(tables, program.CurUnknown, &LastEntry);
+    s.watchSolves(solveObserver);
+    return s;
+  }
 
   QWidget* window;  // carries the caption
   ProgramWide& program;
@@ -43,8 +51,11 @@ struct PageDataForm {
   ui::RichTextBox* rTxtTips = nullptr;
   QTimer* TipTimer = nullptr;
   ui::Dialogs* dialogs = nullptr;
-  ui::DocumentOpener* opener = nullptr;  // opens the help documents
-  calc::CalcUi* calcUi = nullptr;        // the status bar and the solver's questions
+  ui::DocumentOpener* opener = nullptr;          // opens the help documents
+  calc::CalcUi* calcUi = nullptr;                // the status bar and the solver's questions
+  calc::SolveObserver* solveObserver = nullptr;  // told of every solve a commit makes
+  // Called whenever the page may have changed, with the checks (see RefreshChecks).
+  std::function<void()> pageShown;
 
   Integer PageBuilding = kFalse;  // True while a page is being built
   Integer CurFocusRow = 0;        // the row whose value box last took the focus
@@ -79,6 +90,11 @@ struct PageDataForm {
   // page was put on show, which they tell about.
   ui::ChecksPanel* checksPanel = nullptr;
   calc::EntryRecord LastEntry;
+
+  // The rows whose values a table gave, cited while they hold them; every commit into a row ends
+  // its citation. TipNote adds to a row's tip what is said of its table (none when empty).
+  record::ValueSources TableSources;
+  std::function<QString(Integer row)> TipNote;
 };
 
 // The program writes value boxes: EditFlag is 1 for the scope and 0 after it, also when the

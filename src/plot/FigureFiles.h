@@ -18,5 +18,12 @@ QImage figureImage(const curves::Figure& figure, QSize size);
 bool writeFigureSvg(const curves::Figure& figure, QSize size, QIODevice& device);
 // The figure as a one-page PDF at path, `size` in points; false when it cannot be written.
 bool writeFigurePdf(const curves::Figure& figure, QSizeF size, const QString& path);
+bool writeFigurePdf(const curves::Figure& figure, QSizeF size, QIODevice& device);
+
+// Writes the figure to path as SVG, PNG or PDF, as the name ends (".svg", ".png", ".pdf", in any
+// letter case), in a size made for reading on a screen or a page. An existing file is replaced
+// only once the new one is complete. Returns why the file could not be written, or an empty
+// string.
+QString saveFigureFile(const curves::Figure& figure, const QString& path);
 
 }  // namespace vantrel::plot

@@ -77,6 +77,70 @@ const FormulaText kContraction{
 
 const FormulaText kNone{};
 
+// The residuals are those the program evaluates, with its constants: 2g = 19.63, g = 9.815 and
+// π = 3.142 in the areas.
+const QString kVelocity = QStringLiteral(u"<i>v</i>");
+const QString kPipeArea = QStringLiteral(u"3.142·%1<sup>2</sup>/4");
+
+const WorkingText kHazenWilliamsWorking{
+    {QStringLiteral(u"<i>D</i>"), QStringLiteral(u"<i>Q</i>"), QStringLiteral(u"<i>C</i>"),
+     QStringLiteral(u"<i>L</i>"), QStringLiteral(u"<i>h</i><sub>f</sub>")},
+    {QStringLiteral(
+        u"<i>r</i> = {5}/{4} − 10.7 [ {2} / ({3}·{1}<sup>2.63</sup>) ]<sup>1.85</sup>")},
+    QStringLiteral("m/m")};
+
+const WorkingText kColebrookWhiteWorking{
+    {QStringLiteral(u"<i>D</i>"), QStringLiteral(u"<i>Q</i>"), QStringLiteral(u"<i>k</i>"),
+     QStringLiteral(u"<i>ν</i>"), QStringLiteral(u"<i>L</i>"),
+     QStringLiteral(u"<i>h</i><sub>f</sub>")},
+    {QStringLiteral(u"<i>r</i> = {2} + 2<i>A</i> <i>w</i> log<sub>10</sub>[ {3}/(3.7·{1}) + "
+                    u"2.51·{4}/({1}·<i>w</i>) ]"),
+     QStringLiteral(u"<i>A</i> = ") + kPipeArea.arg(QStringLiteral("{1}")) +
+         QStringLiteral(u",  <i>w</i> = √(19.63·{1}·{6}/{5})")},
+    QStringLiteral(u"m³/s")};
+
+const WorkingText kManningWorking{
+    {QStringLiteral(u"<i>D</i>"), QStringLiteral(u"<i>Q</i>"), QStringLiteral(u"<i>n</i>"),
+     QStringLiteral(u"<i>y</i>/<i>D</i>"), QStringLiteral(u"<i>L</i>"),
+     QStringLiteral(u"<i>h</i><sub>f</sub>")},
+    {QStringLiteral(u"<i>r</i> = {2} − (1/{3}) <i>A</i> <i>R</i><sup>2/3</sup> "
+                    u"({6}/{5})<sup>1/2</sup>"),
+     QStringLiteral(u"<i>θ</i> = arccos(1 − 2·{4}),  <i>A</i> = ({1}/2)<sup>2</sup>(<i>θ</i> − "
+                    u"sin <i>θ</i> cos <i>θ</i>),  <i>R</i> = <i>A</i>/({1}·<i>θ</i>)")},
+    QStringLiteral(u"m³/s")};
+
+const WorkingText kOrificeWorking{
+    {QStringLiteral(u"<i>D</i>"), QStringLiteral(u"<i>β</i>"), QStringLiteral(u"<i>Q</i>"),
+     QStringLiteral(u"<i>h</i>"), QStringLiteral(u"<i>C</i><sub>d</sub>")},
+    {QStringLiteral(u"<i>r</i> = {4} − (1/{5}<sup>2</sup>) (1 − {2}<sup>4</sup>) "
+                    u"(1/{2})<sup>4</sup> <i>v</i><sup>2</sup>/(2·9.815)"),
+     kVelocity + QStringLiteral(" = {3}/(") + kPipeArea.arg(QStringLiteral("{1}")) + u')'},
+    QStringLiteral("m")};
+
+const WorkingText kFittingWorking{
+    {QStringLiteral(u"<i>D</i>"), QStringLiteral(u"<i>Q</i>"), QStringLiteral(u"<i>K</i>"),
+     QStringLiteral(u"<i>h</i><sub>L</sub>")},
+    {QStringLiteral(u"<i>r</i> = {4} − {3}·<i>v</i><sup>2</sup>/(2·9.815)"),
+     kVelocity + QStringLiteral(" = {2}/(") + kPipeArea.arg(QStringLiteral("{1}")) + u')'},
+    QStringLiteral("m")};
+
+// Expansion and contraction: the loss is formed from the velocity in the smaller pipe.
+WorkingText suddenChangeWorking(const QString& v, const QString& diameter) {
+  return {{QStringLiteral(u"<i>D</i><sub>1</sub>"), QStringLiteral(u"<i>D</i><sub>2</sub>"),
+           QStringLiteral(u"<i>Q</i>"), QStringLiteral(u"<i>K</i>"),
+           QStringLiteral(u"<i>h</i><sub>L</sub>")},
+          {QStringLiteral(u"<i>r</i> = {5} − {4}·%1<sup>2</sup>/(2·9.815)").arg(v),
+           v + QStringLiteral(" = {3}/(") + kPipeArea.arg(diameter) + u')'},
+          QStringLiteral("m")};
+}
+
+const WorkingText kExpansionWorking =
+    suddenChangeWorking(QStringLiteral(u"<i>v</i><sub>1</sub>"), QStringLiteral("{1}"));
+const WorkingText kContractionWorking =
+    suddenChangeWorking(QStringLiteral(u"<i>v</i><sub>2</sub>"), QStringLiteral("{2}"));
+
+const WorkingText kNoWorking{};
+
 }  // namespace
 
 const FormulaText& formulaText(Formula formula) {
@@ -99,6 +163,28 @@ const FormulaText& formulaText(Formula formula) {
       break;
   }
   return kNone;
+}
+
+const WorkingText& workingText(Formula formula) {
+  switch (formula) {
+    case Formula::HazenWilliams:
+      return kHazenWilliamsWorking;
+    case Formula::ColebrookWhite:
+      return kColebrookWhiteWorking;
+    case Formula::Manning:
+      return kManningWorking;
+    case Formula::Orifice:
+      return kOrificeWorking;
+    case Formula::Fitting:
+      return kFittingWorking;
+    case Formula::Expansion:
+      return kExpansionWorking;
+    case Formula::Contraction:
+      return kContractionWorking;
+    case Formula::None:
+      break;
+  }
+  return kNoWorking;
 }
 
 }  // namespace vantrel::record

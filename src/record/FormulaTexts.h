@@ -19,4 +19,16 @@ struct FormulaText {
 // The text of formula; an empty one for Formula::None.
 const FormulaText& formulaText(calc::Formula formula);
 
+// The formula as the solver sees it, for the record's working: the residual it drives to zero,
+// with the terms the residual uses, written with {n} where position n of the formula's values
+// stands, so that one text gives the symbols and the numbers.
+struct WorkingText {
+  QStringList symbols;   // of positions 1, 2, ... (HTML); the written positions are not used
+  QStringList residual;  // "<i>r</i> = {5}/{4} − ...", then the terms
+  QString unit;          // the residual's SI unit
+};
+
+// The working text of formula; an empty one for Formula::None.
+const WorkingText& workingText(calc::Formula formula);
+
 }  // namespace vantrel::record

@@ -8,8 +8,6 @@
 
 namespace vantrel::record {
 
-namespace {
-
 using calc::Quantity;
 
 QString siUnitOf(Quantity quantity) {
@@ -36,8 +34,6 @@ QString siUnitOf(Quantity quantity) {
       return {};
   }
 }
-
-}  // namespace
 
 std::vector<RowFacts> pageRows(const calc::PageSession& session) {
   const calc::Formula formula = calc::formulaOf(session.pageCaption());

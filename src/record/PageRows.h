@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "calc/FormulaLayout.h"
 #include "calc/PageSession.h"
 
 namespace vantrel::record {
@@ -24,6 +25,9 @@ struct RowFacts {
 };
 
 std::vector<RowFacts> pageRows(const calc::PageSession& session);
+
+// The SI unit of quantity; empty for a number without one.
+QString siUnitOf(calc::Quantity quantity);
 
 // "default", "entered", "computed by the formula", "solved for".
 QString sourceName(Source source);

@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "calc/CaptionText.h"
 #include "checks/PageChecks.h"
 #include "record/FormulaTexts.h"
 #include "record/PageRows.h"
+#include "record/Working.h"
 
 namespace vantrel::record {
 
@@ -24,12 +26,15 @@ const QString kStyle = QStringLiteral(
     "th, td { padding: 3px 12px 3px 0; text-align: left; vertical-align: top; }\n"
     "table.grid th, table.grid td { border: 1px solid #808080; padding: 3px 6px; }\n"
     "table.grid th { background-color: #e8e8f4; }\n"
+    "table.passes th, table.passes td { border: 1px solid #808080; padding: 0px 6px; }\n"
+    "table.passes th { background-color: #e8e8f4; }\n"
     "td.number { text-align: right; }\n"
     "p.equation { font-family: 'Times New Roman', 'Liberation Serif', serif; font-size: large; "
     "margin-left: 24px; margin-bottom: 12px; }\n"
     "td.blank { border-bottom-width: 1px; border-bottom-style: solid; "
     "border-bottom-color: #000000; }\n"
-    "p.sheet { text-align: right; margin-top: 30px; }\n");
+    "p.sheet { text-align: right; margin-top: 30px; }\n"
+    "p.caption { font-style: italic; }\n");
 
 QString escaped(const QString& text) {
   return text.toHtmlEscaped();
@@ -63,22 +68,42 @@ QString formula(const calc::PageSession& session) {
   return html;
 }
 
-QString variables(const calc::PageSession& session) {
+// Every table row a value was taken from, with the source the table names for it.
+QString sourcesUsed(const calc::PageSession& session, const RowCitations& citations) {
+  if (citations.empty()) return {};
+  QString html = QStringLiteral("<h2>Sources</h2>\n<ul>\n");
+  for (const auto& [row, citation] : citations) {
+    html += QStringLiteral("<li>%1: %2. Source: %3</li>\n")
+                .arg(escaped(calc::variableName(session.caption(row))),
+                     escaped(entryText(citation)), escaped(citation.source));
+  }
+  return html + QStringLiteral("</ul>\n");
+}
+
+QString sourceCell(const RowFacts& row, const RowCitations& citations, Integer i) {
+  const auto cited = citations.find(i);
+  if (row.source != Source::Entered || cited == citations.end()) return sourceName(row.source);
+  return escaped(citationText(cited->second));
+}
+
+QString variables(const calc::PageSession& session, const RowCitations& citations) {
   QString html = QStringLiteral(
       "<table class=\"grid\" width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
       "<tr><th>Variable</th><th>Value</th><th>Unit</th><th>SI value</th><th>SI unit</th>"
       "<th>Source</th></tr>\n");
+  Integer i = 0;
   for (const RowFacts& row : pageRows(session)) {
+    const QString source = sourceCell(row, citations, ++i);
     const QString cells = QStringLiteral(
                               "<td>%1</td><td class=\"number\">%2</td><td>%3</td>"
                               "<td class=\"number\">%4</td><td>%5</td><td>%6</td>")
                               .arg(escaped(row.caption), escaped(row.value), escaped(row.unit),
-                                   row.siValue, escaped(row.siUnit), sourceName(row.source));
+                                   row.siValue, escaped(row.siUnit), source);
     html += (row.unknown ? QStringLiteral("<tr style=\"font-weight: bold\">")
                          : QStringLiteral("<tr>")) +
             cells + QStringLiteral("</tr>\n");
   }
-  return html + QStringLiteral("</table>\n");
+  return html + QStringLiteral("</table>\n") + sourcesUsed(session, citations);
 }
 
 QString checksOf(const calc::PageSession& session) {
@@ -136,18 +161,43 @@ QString isoTime(const QDateTime& time) {
              .arg(size % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin) {
+namespace {
+
+// "Sheet 1 of 2" ends the first sheet of two: what follows begins a page of its own.
+QString sheetLine(int sheet, int sheets) {
+  return QStringLiteral("<p class=\"sheet\"%1>Sheet %2 of %3</p>\n")
+      .arg(sheet < sheets ? QStringLiteral(" style=\"page-break-after: always\"") : QString())
+      .arg(sheet)
+      .arg(sheets);
+}
+
+QString plotOf(const RecordParts& parts) {
+  if (parts.figure.isEmpty()) return {};
+  return QStringLiteral("<h2>Plot</h2>\n<p>%1</p>\n<p class=\"caption\">%2</p>\n")
+      .arg(parts.figure, escaped(parts.figureDescription));
+}
+
+}  // namespace
+
+QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin,
+                   const RecordParts& parts) {
   const QString title = QStringLiteral("Calculation record: ") + session.pageTitle();
-  return QStringLiteral(
-             "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-             "<title>%1</title>\n<style>\n%2</style>\n</head>\n<body>\n")
-             .arg(escaped(title), kStyle) +
-         QStringLiteral("<h1>Calculation record</h1>\n") + facts(session, origin) +
-         QStringLiteral("<h2>Formula</h2>\n") + formula(session) +
-         QStringLiteral("<h2>Variables</h2>\n") + variables(session) +
-         QStringLiteral("<h2>Checks</h2>\n") + checksOf(session) +
-         QStringLiteral("<h2>Sign-off</h2>\n") + signatures() +
-         QStringLiteral("<p class=\"sheet\">Sheet 1 of 1</p>\n</body>\n</html>\n");
+  const int sheets = parts.sheets > 1 ? 2 : 1;
+  QString html = QStringLiteral(
+                     "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                     "<title>%1</title>\n<style>\n%2</style>\n</head>\n<body>\n")
+                     .arg(escaped(title), kStyle) +
+                 QStringLiteral("<h1>Calculation record</h1>\n") + facts(session, origin) +
+                 QStringLiteral("<h2>Formula</h2>\n") + formula(session) +
+                 QStringLiteral("<h2>Variables</h2>\n") + variables(session, origin.citations) +
+                 QStringLiteral("<h2>Checks</h2>\n") + checksOf(session) + plotOf(parts);
+  if (sheets == 2) {
+    html += sheetLine(1, 2) + QStringLiteral("<p>Calculation record: %1 (continued)</p>\n")
+                                  .arg(escaped(session.pageCaption().trimmed()));
+  }
+  return html + QStringLiteral("<h2>Working</h2>\n") + workingHtml(session, parts.solve) +
+         QStringLiteral("<h2>Sign-off</h2>\n") + signatures() + sheetLine(sheets, sheets) +
+         QStringLiteral("</body>\n</html>\n");
 }
 
 bool isPdfPath(const QString& path) {

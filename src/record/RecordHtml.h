@@ -4,14 +4,19 @@
 //
 // It holds the program and its version, when the record was made, the data file and its
 // SHA-256, the page's caption and title, the formula in words and symbols, every variable with
-// its value as shown, its unit, its value in SI base units and where the value comes from, the
-// engineer's checks, blank lines for the project and the signatures, and "Sheet 1 of 1".
+// its value as shown, its unit, its value in SI base units and where the value comes from (the
+// table row it was taken from, if any, and the sources of those rows), the engineer's checks, the
+// plot, the working (how the answer was reached), blank lines for the project and the
+// signatures, and the sheet number: "Sheet 1 of 1", or "Sheet 1 of 2" and "Sheet 2 of 2" for a
+// record whose working begins a second sheet.
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
 #include "calc/PageSession.h"
+#include "calc/SolveWorking.h"
+#include "record/Sources.h"
 
 namespace vantrel::record {
 
@@ -21,6 +26,7 @@ struct RecordOrigin {
   QString dataFile;              // the data file's path
   QByteArray dataFileHash;       // SHA-256 of the file as it is now, in hex; empty when unreadable
   bool dataFileChanged = false;  // the file was written after the program loaded it
+  RowCitations citations;        // the rows whose values a table gave
 };
 
 // An origin made now for the data file at path, which the program loaded at loadedAt (an
@@ -32,7 +38,19 @@ QString programVersion();
 // "2026-03-01T14:05:09+01:00": ISO 8601 with the offset always written, also for UTC.
 QString isoTime(const QDateTime& time);
 
-QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin);
+// What the record shows besides the page itself.
+struct RecordParts {
+  // The solve that left the page's values as they are, for the working; null when none is known.
+  const calc::SolveWorking* solve = nullptr;
+  // The plot as HTML (an image or SVG) and the sentence that describes it; empty: no plot.
+  QString figure;
+  QString figureDescription;
+  // 1, or 2: the working and the sign-off begin a second sheet.
+  int sheets = 1;
+};
+
+QString recordHtml(const calc::PageSession& session, const RecordOrigin& origin,
+                   const RecordParts& parts = {});
 
 // Whether a record file is to be a PDF: its name ends in ".pdf", in any letter case. Any other
 // name gets the HTML.

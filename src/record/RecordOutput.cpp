@@ -10,14 +10,16 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "record/RecordHtml.h"
+#include "record/RecordFigure.h"
 
 namespace vantrel::record {
 
 namespace {
 
 constexpr qreal kLargestPoints = 11;
+constexpr qreal kSmallestOnOneSheet = 7;
 constexpr qreal kSmallestPoints = 6;
+constexpr qreal kStep = 0.5;
 // The record is laid out as a browser would show it on a screen of 96 dots an inch (the pixel of
 // its CSS), and painted scaled to the device.
 constexpr qreal kLayoutDpi = 96;
@@ -33,13 +35,29 @@ QMarginsF marginsOf(const QPageLayout& layout) {
           std::max(has.right(), kMargins.right()), std::max(has.bottom(), kMargins.bottom())};
 }
 
-// The record laid out as on a screen, for the text area of a page.
+RecordParts partsOf(const RecordDraft& draft, int sheets, bool onPaper) {
+  RecordParts parts;
+  parts.solve = draft.solve;
+  parts.sheets = sheets;
+  if (draft.figure) {
+    parts.figure = onPaper ? paperFigureHtml() : svgFigureHtml(*draft.figure);
+    parts.figureDescription = draft.figure->description;
+  }
+  return parts;
+}
+
+// The record laid out as on a screen, in pages of the text area of a sheet of paper.
 class ScreenLayout {
  public:
-  explicit ScreenLayout(const QPageLayout& layout) : screen_(1, 1, QImage::Format_Mono) {
+  ScreenLayout(const RecordDraft& draft, const QPageLayout& layout)
+      : draft_(draft), screen_(1, 1, QImage::Format_Mono) {
     screen_.setDotsPerMeterX(qRound(kLayoutDpi / 0.0254));
     screen_.setDotsPerMeterY(qRound(kLayoutDpi / 0.0254));
     document_.documentLayout()->setPaintDevice(&screen_);
+    if (draft.figure) {
+      figure_ = new PaperFigure(*draft.figure, &document_);
+      document_.documentLayout()->registerHandler(QTextFormat::ImageObject, figure_);
+    }
     const QMarginsF margins = marginsOf(layout);
     page_ =
         layout.fullRectPoints().size() * (kLayoutDpi / kPointsPerInch) -
@@ -47,24 +65,55 @@ class ScreenLayout {
     document_.setPageSize(page_);
   }
 
-  // Sets html in the largest type that keeps it to one page; returns the size in points.
-  qreal setInLargestType(const QString& html) {
-    QFont font(QString::fromLatin1(kRecordFontFamily));
-    qreal points = kLargestPoints;
-    for (; points >= kSmallestPoints; points -= 0.5) {
-      font.setPointSizeF(points);
-      document_.setDefaultFont(font);
-      document_.setHtml(html);
-      if (document_.pageCount() <= 1) return points;
+  // Chooses the setting (recordSetting) and leaves the record laid out in it.
+  RecordSetting setInLargestType() {
+    for (const int sheets : {1, 2}) {
+      const qreal smallest = sheets == 1 ? kSmallestOnOneSheet : kSmallestPoints;
+      // The type size only scales the text: the record is read once, and laid out again in each
+      // size tried. Size i is smallest + i half points.
+      document_.setHtml(recordHtml(draft_.session, draft_.origin, partsOf(draft_, sheets, true)));
+      const auto fits = [&](int i) { return setIn(smallest + i * kStep, sheets); };
+      if (!fits(0)) {
+        if (sheets == 1) continue;
+        return {sheets, smallest};
+      }
+      // The largest size that fits, by halving the sizes still in question.
+      int fitting = 0, failing = static_cast<int>((kLargestPoints - smallest) / kStep) + 1;
+      int last = 0;
+      while (failing - fitting > 1) {
+        last = (fitting + failing) / 2;
+        (fits(last) ? fitting : failing) = last;
+      }
+      if (last != fitting) fits(fitting);
+      return {sheets, smallest + fitting * kStep};
     }
-    return points + 0.5;
+    return {2, kSmallestPoints};
   }
 
-  void paint(QPainter& painter) { document_.drawContents(&painter, QRectF(QPointF(0, 0), page_)); }
+  int pageCount() const { return document_.pageCount(); }
+
+  // Paints page `page` (from 0) at the painter's origin.
+  void paint(QPainter& painter, int page) {
+    const QRectF area(QPointF(0, page * page_.height()), page_);
+    painter.save();
+    painter.translate(0, -area.top());
+    document_.drawContents(&painter, area);
+    painter.restore();
+  }
 
  private:
+  // Whether the record set in `points` keeps to `pages` pages.
+  bool setIn(qreal points, int pages) {
+    QFont font(QString::fromLatin1(kRecordFontFamily));
+    font.setPointSizeF(points);
+    document_.setDefaultFont(font);
+    return document_.pageCount() <= pages;
+  }
+
+  const RecordDraft& draft_;
   QImage screen_;
   QTextDocument document_;
+  PaperFigure* figure_ = nullptr;
   QSizeF page_;
 };
 
@@ -74,27 +123,36 @@ QPageLayout recordPageLayout() {
   return {QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargins, QPageLayout::Millimeter};
 }
 
-qreal recordPointSize(const QString& html, const QPageLayout& layout) {
-  return ScreenLayout(layout).setInLargestType(html);
+RecordSetting recordSetting(const RecordDraft& draft, const QPageLayout& layout) {
+  return ScreenLayout(draft, layout).setInLargestType();
 }
 
-bool printRecord(const QString& html, QPagedPaintDevice& device) {
+bool printRecord(const RecordDraft& draft, QPagedPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const QPageLayout layout = device.pageLayout();
-  ScreenLayout screen(layout);
-  screen.setInLargestType(html);
+  ScreenLayout screen(draft, layout);
+  screen.setInLargestType();
   // The painter starts at the device's own margins.
   const QMarginsF has = layout.margins(QPageLayout::Millimeter);
   const QMarginsF wanted = marginsOf(layout);
   painter.scale(device.logicalDpiX() / kLayoutDpi, device.logicalDpiY() / kLayoutDpi);
   painter.translate((wanted.left() - has.left()) * kPerMillimetre,
                     (wanted.top() - has.top()) * kPerMillimetre);
-  screen.paint(painter);
+  for (int page = 0; page < screen.pageCount(); ++page) {
+    if (page > 0 && !device.newPage()) return false;
+    screen.paint(painter, page);
+  }
   return painter.end();
 }
 
-QString saveRecordPdf(const QString& html, const QString& path) {
+QString recordFileHtml(const RecordDraft& draft) {
+  const RecordSetting setting = recordSetting(draft, recordPageLayout());
+  return recordHtml(draft.session, draft.origin, partsOf(draft, setting.sheets, false));
+}
+
+QString saveRecordFile(const RecordDraft& draft, const QString& path) {
+  if (!isPdfPath(path)) return saveRecordHtml(recordFileHtml(draft), path);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QPdfWriter writer(&file);
@@ -102,7 +160,7 @@ QString saveRecordPdf(const QString& html, const QString& path) {
   writer.setResolution(300);
   writer.setTitle(QStringLiteral("Calculation record"));
   writer.setCreator(programName() + u' ' + programVersion());
-  if (!printRecord(html, writer)) {
+  if (!printRecord(draft, writer)) {
     file.cancelWriting();
     return QStringLiteral("the PDF could not be made");
   }

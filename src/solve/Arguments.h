@@ -36,7 +36,15 @@ struct Request {
   QString batch;                 // the cases' CSV file, "-" for standard input; "" = no batch
   int jobs = 0;                  // threads of a batch; 0 = one per core
   QString record;                // the calculation record's file; "" = none
+  QString plot;                  // --plot: the plot's file (.svg, .png or .pdf); "" = none
+  QString plotX;                 // --x: the plot's horizontal axis; "" = the last entry's row
+  bool moody = false;            // --moody: the Moody chart is the plot
   bool list = false;
+  // --tables: the table rows that fit tableWords are listed.
+  bool tables = false;
+  QString tableWords;
+  // Where the tables lie that entries may name rows of; set once the data file is found.
+  QStringList tableFolders;
   bool help = false;
   bool version = false;
 };

@@ -8,6 +8,7 @@
 #include "solve/Escaping.h"
 #include "solve/Matching.h"
 #include "solve/SolveError.h"
+#include "solve/TableEntries.h"
 
 namespace vantrel::solve {
 
@@ -146,13 +147,18 @@ CaseOutcome solveLine(PageCase& page, const std::vector<CaseEntry>& columns,
   for (qsizetype c = 0; c < cells.size(); ++c) {
     const QString number = cells[c].trimmed();
     if (number.isEmpty()) continue;
-    if (numtext::leadingNumberLength(number) != number.size()) {
-      return {kRefused, std::nullopt,
-              QStringLiteral("Column %1: \"%2\" is not a number.\n").arg(c + 1).arg(cells[c])};
-    }
     entries.push_back(columns[static_cast<std::size_t>(c)]);
     entries.back().number = number;
     entries.back().typed = number;
+    if (numtext::leadingNumberLength(number) == number.size()) continue;
+    // Not a number: a table row, or nothing.
+    QString why;
+    if (tableCellEntry(page.pageTables(), page.setup(), entries.back(), number, why)) continue;
+    if (why.isEmpty()) {
+      return {kRefused, std::nullopt,
+              QStringLiteral("Column %1: \"%2\" is not a number.\n").arg(c + 1).arg(cells[c])};
+    }
+    return {kBadUsage, std::nullopt, QStringLiteral("Column %1: %2\n").arg(c + 1).arg(why)};
   }
   return page.solve(entries);
 }

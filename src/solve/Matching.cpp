@@ -43,6 +43,11 @@ bool beginsALaterWord(const QString& name, const QString& wanted) {
   return false;
 }
 
+// Ends a message with a period, unless a name at its end brings its own ("Pipe Dia.").
+QString sentence(const QString& text) {
+  return text.endsWith(u'.') ? text : text + u'.';
+}
+
 QString quoted(const QString& text) {
   return u'"' + text + u'"';
 }
@@ -77,8 +82,8 @@ Integer findPage(const datafile::PageTables& t, const QString& text) {
   QStringList pages;
   for (Integer i = 1; i <= t.PageCount; ++i)
     pages << QStringLiteral("%1 %2").arg(i).arg(t.PageCaption(i));
-  throw SolveError(kBadUsage, QStringLiteral("There is no page %1. The pages are: %2.")
-                                  .arg(quoted(text), pages.join(QStringLiteral(", "))));
+  throw SolveError(kBadUsage, sentence(QStringLiteral("There is no page %1. The pages are: %2")
+                                           .arg(quoted(text), pages.join(QStringLiteral(", ")))));
 }
 
 Integer findVariable(const datafile::PageTables& t, Integer page, const QString& text) {
@@ -98,16 +103,17 @@ Integer findVariable(const datafile::PageTables& t, Integer page, const QString&
   const std::vector<Integer>& found = exact.size() == 1 ? exact : fitting;
   if (found.size() == 1) return found.front();
   if (found.empty()) {
-    throw SolveError(kBadUsage, QStringLiteral("%1 has no variable %2. Its variables are: %3.")
-                                    .arg(t.PageCaption(page), quoted(text), pageNames(t, page)));
+    throw SolveError(kBadUsage,
+                     sentence(QStringLiteral("%1 has no variable %2. Its variables are: %3")
+                                  .arg(t.PageCaption(page), quoted(text), pageNames(t, page))));
   }
   // Those that fit are the choice to be made; the page's other variables are no help in it.
   QStringList candidates;
   for (const Integer j : found)
     candidates << variableName(t.VarCaptionRTF(page, j).plainText());
-  throw SolveError(kBadUsage, QStringLiteral("%1 fits more than one variable of %2: %3.")
-                                  .arg(quoted(text), t.PageCaption(page),
-                                       candidates.join(QStringLiteral(", "))));
+  throw SolveError(kBadUsage, sentence(QStringLiteral("%1 fits more than one variable of %2: %3")
+                                           .arg(quoted(text), t.PageCaption(page),
+                                                candidates.join(QStringLiteral(", ")))));
 }
 
 Integer findUnit(const datafile::PageTables& t, Integer page, Integer var, const QString& text) {
@@ -130,9 +136,10 @@ Integer findUnit(const datafile::PageTables& t, Integer page, Integer var, const
                                                "wanted.")
                                     .arg(name, quoted(text)));
   }
-  const QString problem = found.empty() ? QStringLiteral("%1 is not a unit of %2.")
-                                        : QStringLiteral("%1 could be more than one unit of %2.");
-  throw SolveError(kBadUsage, problem.arg(quoted(text), name) + QStringLiteral(" Its units are: ") +
+  const QString problem = found.empty() ? QStringLiteral("%1 is not a unit of %2")
+                                        : QStringLiteral("%1 could be more than one unit of %2");
+  throw SolveError(kBadUsage, sentence(problem.arg(quoted(text), name)) +
+                                  QStringLiteral(" Its units are: ") +
                                   names.join(QStringLiteral(", ")) + u'.');
 }
 

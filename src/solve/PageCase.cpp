@@ -4,6 +4,8 @@
 
 #include "calc/CalcUi.h"
 #include "solve/Matching.h"
+#include "solve/TableEntries.h"
+#include "tables/TablesOnDemand.h"
 
 namespace vantrel::solve {
 
@@ -51,6 +53,7 @@ CaseSetup setupOf(const datafile::PageTables& t, const Request& r) {
     const Integer var = findVariable(t, setup.page, choice.name);
     setup.shownUnits.emplace_back(var, findUnit(t, setup.page, var, choice.unit));
   }
+  setup.tables = std::make_shared<tables::TablesOnDemand>(r.tableFolders);
   return setup;
 }
 
@@ -82,6 +85,7 @@ PageCase::PageCase(datafile::PageTables& tables, CaseSetup setup)
     : t_(tables), setup_(std::move(setup)), session_(tables, unknown_, &lastEntry_) {}
 
 void PageCase::startFromDefaults() {
+  working_ = calc::SolveWorking();
   session_.enterPage(setup_.page);
   session_.forgetChanges();
   for (Integer i = 1; i <= session_.rowCount(); ++i)
@@ -91,6 +95,7 @@ void PageCase::startFromDefaults() {
 
 CaseOutcome PageCase::solve(const std::vector<CaseEntry>& entries) {
   startFromDefaults();
+  citations_.clear();
   CaseOutcome outcome;
   CommandLineUi ui;
   for (const CaseEntry& e : entries) {
@@ -109,6 +114,7 @@ CaseOutcome PageCase::solve(const std::vector<CaseEntry>& entries) {
       outcome.message = budgetMessage(ui.question, e, session_);
       break;
     }
+    cite(citations_, e, session_);
   }
   outcome.message.prepend(ui.criticals);
   for (const auto& [var, unit] : setup_.shownUnits) {
@@ -117,6 +123,7 @@ CaseOutcome PageCase::solve(const std::vector<CaseEntry>& entries) {
   }
   try {
     outcome.report = reportOf(session_);
+    addCitations(*outcome.report, citations_);
   } catch (const SolveError& error) {
     return {error.status(), std::nullopt, ui.criticals + terminalLines(error.message())};
   }

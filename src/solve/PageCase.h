@@ -5,16 +5,21 @@
 
 #include <QString>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "calc/PageSession.h"
+#include "calc/SolveWorking.h"
 #include "datafile/PageTables.h"
-#include "record/RecordHtml.h"
 #include "solve/Arguments.h"
 #include "solve/Report.h"
 #include "solve/SolveError.h"
+
+namespace vantrel::tables {
+class TablesOnDemand;
+}
 
 namespace vantrel::solve {
 
@@ -25,6 +30,8 @@ struct CaseSetup {
   // Rows shown in a unit of their own once the entries are in, in this order (a later choice
   // for the same row wins).
   std::vector<std::pair<Integer, Integer>> shownUnits;
+  // The tables an entry may name a row of instead of a number, read when one does.
+  std::shared_ptr<tables::TablesOnDemand> tables;
 };
 
 // One value entered into a row.
@@ -34,6 +41,7 @@ struct CaseEntry {
   QString number;            // the text committed, as a value box holds it
   QString typed;             // the entry as given, for messages
   std::size_t position = 0;  // which entry (or column) it is, from 1, for messages
+  record::TableCitation table;  // the table row the entry named; an empty entry for a number
 };
 
 struct CaseOutcome {
@@ -66,10 +74,18 @@ class PageCase {
   // Commits entries in order. The first refused entry ends the case (status 3, no page); an
   // entry the solver gives up on ends it with the page as it was before that entry (status 4).
   CaseOutcome solve(const std::vector<CaseEntry>& entries);
-  // The calculation record of the page as the last solve left it.
-  QString recordHtml(const record::RecordOrigin& origin) const {
-    return record::recordHtml(session_, origin);
+  // Keeps the working of each case's last solve from now on, for the record and the iterations.
+  void keepWorking() { session_.watchSolves(&working_); }
+  // The page as the last case left it.
+  const calc::PageSession& session() const { return session_; }
+  // The case's last solve when it reached its answer, which the page's values are; else null.
+  const calc::SolveWorking* working() const {
+    return working_.finalRun() != nullptr ? &working_ : nullptr;
   }
+  // The rows the last case's entries took from tables.
+  const record::RowCitations& citations() const { return citations_; }
+  const CaseSetup& setup() const { return setup_; }
+  const datafile::PageTables& pageTables() const { return t_; }
 
  private:
   void startFromDefaults();
@@ -77,7 +93,9 @@ class PageCase {
   datafile::PageTables& t_;
   CaseSetup setup_;
   Integer unknown_ = 0;
-  calc::EntryRecord lastEntry_;  // what the checks say of the last entry
+  calc::EntryRecord lastEntry_;     // what the checks say of the last entry
+  record::RowCitations citations_;  // the rows the last solve's entries took from tables
+  calc::SolveWorking working_;
   calc::PageSession session_;
 };
 

@@ -82,6 +82,34 @@ void appendJsonChecks(QString& out, const checks::PageChecks& c) {
   out += u']';
 }
 
+// ", \"table\": {...}" for a value taken from a table, the row and its source.
+void appendJsonTable(QString& out, const record::TableCitation& table) {
+  if (table.entry.isEmpty()) return;
+  out += QLatin1StringView(", \"table\": {\"entry\": ");
+  appendJsonString(out, table.entry);
+  out += QLatin1StringView(", \"source\": ");
+  appendJsonString(out, table.source);
+  out += u'}';
+}
+
+// ", \"iterations\": [...]" when asked for.
+void appendJsonIterations(QString& out, const PageReport& r) {
+  if (!r.iterations) return;
+  out += QLatin1StringView(", \"iterations\": [");
+  for (std::size_t n = 0; n < r.iterations->size(); ++n) {
+    const IterationLine& i = (*r.iterations)[n];
+    if (n > 0) out += QLatin1StringView(", ");
+    out += QLatin1StringView("{\"step\": ");
+    out += QString::number(i.step);
+    out += QLatin1StringView(", \"trial\": ");
+    out += numtext::shortestText(i.trial);
+    out += QLatin1StringView(", \"residual\": ");
+    out += numtext::shortestText(i.residual);
+    out += u'}';
+  }
+  out += u']';
+}
+
 }  // namespace
 
 void appendJsonReport(QString& out, const PageReport& r) {
@@ -103,10 +131,12 @@ void appendJsonReport(QString& out, const PageReport& r) {
     appendJsonString(out, v.unit);
     out += QLatin1StringView(", \"base\": ");
     out += numtext::shortestText(v.base);
+    appendJsonTable(out, v.table);
     out += u'}';
   }
   out += u']';
   appendJsonChecks(out, r.checks);
+  appendJsonIterations(out, r);
   out += QLatin1StringView("}\n");
 }
 

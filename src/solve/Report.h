@@ -7,10 +7,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "calc/PageSession.h"
 #include "checks/PageChecks.h"
+#include "record/Sources.h"
 #include "solve/Arguments.h"
 
 namespace vantrel::solve {
@@ -21,6 +23,15 @@ struct VariableLine {
   QString unit;   // as printed (no blanks around it)
   Single base = 0;
   bool unknown = false;
+  record::TableCitation table;  // the table row the value was taken from; empty entry: none
+};
+
+// One pass of the solver: the step of its continuation (from 1), the unknown's trial value and
+// the formula's residual there.
+struct IterationLine {
+  int step = 0;
+  Single trial = 0;
+  Single residual = 0;
 };
 
 struct PageReport {
@@ -29,6 +40,9 @@ struct PageReport {
   QString unknown;
   std::vector<VariableLine> variables;
   checks::PageChecks checks;
+  // The passes of the solve that gave the unknown its value, for JSON's "iterations" (empty when
+  // no solve did); none when not asked for.
+  std::optional<std::vector<IterationLine>> iterations;
 };
 
 // The page on show in session. Throws SolveError(kBadUsage) for a value that its unit cannot

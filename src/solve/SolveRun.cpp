@@ -10,13 +10,16 @@
 #include "datafile/DataFilePlaces.h"
 #include "datafile/FileMessages.h"
 #include "datafile/LoadSequence.h"
+#include "record/RecordHtml.h"
 #include "solve/BatchRun.h"
 #include "solve/Matching.h"
 #include "solve/PageCase.h"
 #include "solve/PageList.h"
-#include "solve/RecordFile.h"
 #include "solve/Report.h"
+#include "solve/RunDrawings.h"
 #include "solve/SolveError.h"
+#include "solve/TableEntries.h"
+#include "solve/TablesCommand.h"
 
 namespace vantrel::solve {
 
@@ -61,28 +64,20 @@ RunResult solvePage(datafile::PageTables& t, const Request& r, const QString& da
   const CaseSetup setup = setupOf(t, r);
   std::vector<CaseEntry> entries;
   for (const Assignment& a : r.assignments) {
-    entries.push_back(entryOf(t, setup, a.name, a.unit));
-    entries.back().number = a.number;
+    entries.push_back(assignmentEntry(t, setup, a));
     entries.back().typed = a.typed;
     entries.back().position = entries.size();
   }
   checkSolvable(t, setup, !entries.empty());
+  const PlotChoice plot = plotChoiceOf(t, setup, r);
   PageCase page(t, setup);
-  const CaseOutcome outcome = page.solve(entries);
+  page.keepWorking();
+  CaseOutcome outcome = page.solve(entries);
   if (!outcome.report) return RunResult{outcome.status, QString(), outcome.message};
+  if (r.format == Format::Json) outcome.report->iterations = iterationsOf(page.working());
   RunResult result{outcome.status, formatReport(*outcome.report, r.format),
                    outcome.message + reportNotes(*outcome.report, r.format)};
-  if (r.format != Format::Html && r.record.isEmpty()) return result;
-  const QString html = page.recordHtml(record::originNow(dataFile));
-  if (r.format == Format::Html) result.out = html;
-  if (!r.record.isEmpty()) {
-    const QString why = writeRecordFile(html, r.record, programFolder);
-    if (!why.isEmpty()) {
-      result.status = kBadUsage;
-      result.err += QStringLiteral("The calculation record could not be written to %1: %2.\n")
-                        .arg(r.record, why);
-    }
-  }
+  addDrawings(result, page, t, r, plot, dataFile, programFolder);
   return result;
 }
 
@@ -96,7 +91,7 @@ void tell(const Write& err, const QString& text) {
   }
 }
 
-int runRequest(const Request& request, int input, const Write& out, const Write& err,
+int runRequest(Request request, int input, const Write& out, const Write& err,
                const QString& programFolder) {
   if (request.help) {
     out(helpText().toUtf8());
@@ -106,8 +101,10 @@ int runRequest(const Request& request, int input, const Write& out, const Write&
     out(QStringLiteral("vantrel-solve %1\n").arg(record::programVersion()).toUtf8());
     return kSolved;
   }
+  if (request.tables) return listTables(request, out, err, programFolder);
   datafile::PageTables tables;
   const QString dataFile = loadDataFile(request.dataFile, tables, programFolder);
+  request.tableFolders = tableFolders(dataFile, programFolder);
   if (request.list) {
     out((request.page.isEmpty() ? pageList(tables)
                                 : variableList(tables, findPage(tables, request.page)))

@@ -39,7 +39,7 @@ QString loadDataFile(const QString& path, datafile::PageTables& tables,
                      const QString& programFolder = QString());
 
 // Runs request's one page on tables already loaded from dataFile; they change as the window's
-// would. A PDF record is written by the module found from programFolder.
+// would. The record and the plot are drawn by the module found from programFolder.
 RunResult solvePage(datafile::PageTables& tables, const Request& request,
                     const QString& dataFile = QString(), const QString& programFolder = QString());
 

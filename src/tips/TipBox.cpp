@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -26,9 +28,9 @@ int clampedTwips(long long product) {
 }
 
 // The tip is already in the box (UnpackTips put it there); this sizes, places and shows it.
-void show(pages::PageDataForm& form, const rtf::RichText& tip) {
+void show(pages::PageDataForm& form, const QString& plainText) {
   ui::RichTextBox& box = *form.rTxtTips;
-  DisplayRTF(box, tip.plainText());
+  DisplayRTF(box, plainText);
   const QLineEdit* value = form.controls.txtV(form.TipRow);
   // 50 twips per caption character to the left of the value box.
   const Integer captions = numtext::roundToInteger(form.tables.MaxCaptionLen * 100.0);
@@ -38,6 +40,22 @@ void show(pages::PageDataForm& form, const rtf::RichText& tip) {
   ui::setTwipsRect(&box, r);
   box.show();
   box.raise();
+}
+
+// What the tip box adds below a row's own tip (lines broken by CR LF): the row's table. Returns
+// the plain text of the box.
+QString addNote(pages::PageDataForm& form, const QString& tip) {
+  const QString note = form.TipNote ? form.TipNote(form.TipRow) : QString();
+  if (note.isEmpty()) return tip;
+  QTextDocument* document = form.rTxtTips->document();
+  if (tip.isEmpty()) document->clear();
+  QTextCursor cursor(document);
+  cursor.movePosition(QTextCursor::End);
+  for (const QString& line : note.split(kLineBreak)) {
+    if (!cursor.atStart()) cursor.insertBlock();
+    cursor.insertText(line);
+  }
+  return tip.isEmpty() ? note : tip + kLineBreak + note;
 }
 
 // Clears a flag when the scope ends, however it ends.
@@ -115,7 +133,9 @@ void TipTimer_Timer(pages::PageDataForm& form) {
   const rtf::RichText tip =
       UnpackTips(form, *form.rTxtTips, t.PageTips(t.CurPage), form.TipRow, QStringLiteral("#"));
   const QString& plain = tip.plainText();
-  if (!plain.isEmpty() && plain != QStringLiteral(" ")) show(form, tip);
+  const bool own = !plain.isEmpty() && plain != QStringLiteral(" ");
+  const QString shown = addNote(form, own ? plain : QString());
+  if (!shown.isEmpty()) show(form, shown);
   form.TipTickCount = 0;
 }
 

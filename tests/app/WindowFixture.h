@@ -165,7 +165,11 @@ class WindowRun {
   // Starts in a fresh folder holding dataFile (RTF bytes), or no data file when it is empty.
   explicit WindowRun(const QByteArray& dataFile, MemoryPositionStore* positions = nullptr)
       : previousFolder_(QDir::currentPath()), positions_(positions ? positions : &ownPositions_) {
-    if (!dataFile.isEmpty()) folder_.write("Vantrel.rtf", dataFile);
+    if (!dataFile.isEmpty()) {
+      folder_.write("Vantrel.rtf", dataFile);
+      // The shipped tables beside it, as installed.
+      QFile::link(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/tables"), folder_.path() + "/tables");
+    }
     QDir::setCurrent(folder_.path());
     window_ = std::make_unique<app::frmPageData>(
         program_,
@@ -212,7 +216,12 @@ class WindowRun {
         (active == nullptr || !active->isVisible())) {
       window_->activateWindow();
     }
-    if (!QTest::qWaitFor([this] { return window_->isActiveWindow(); }, 2000)) {
+    // The plot beside the page has the activation when the user has moved to it.
+    const auto ours = [this] {
+      const QWidget* w = QApplication::activeWindow();
+      return w == window_.get() || (w != nullptr && w->objectName() == "plotPanel");
+    };
+    if (!QTest::qWaitFor(ours, 2000)) {
       ADD_FAILURE() << "the window did not get its activation back; active: "
                     << (QApplication::activeWindow()
                             ? QApplication::activeWindow()->metaObject()->className()

@@ -28,9 +28,14 @@
 //   timer=0|1  msgs=n  msg=text (the last message)  msg<n>=text (message n)  help=n (documents
 //   asked for)  end=n  edit=n same=0|1 (the rows show what snap saw)  kept=0|1 (the values are
 //   snap's)  status=text checks=text (the checks panel's line)  checkstip=text (its full list)
-//   warning=0|1 (the panel drawn in red) clip=text (the clipboard's text)
+//   warning=0|1 (the panel drawn in red) clip=text (the clipboard's text)  tl=0|1 (the table list
+//   open)  tline=text (its current line as a screen reader hears it)  tname=text (the list's
+//   name)  tnotes=text (what it says of rows that could not be read)  cite<n>=text (row n's table,
+//   as the record cites it)  tiptext=text (the tip box's)  plot=none|0|text (nothing of the plot
+//   built; the plot not on show; its description)
 // Controls: v<n> c<n> u<n> (unit field) tab<n> tabs list list<n> (item n) frame<n> (near its
-// lower left corner) area (the page's background) and button captions.
+// lower left corner) area (the page's background) tlines (the table list's lines) and button
+// captions; plot (the picture), axis and views (its lists).
 
 #include <QPoint>
 #include <QString>

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     // Entries are read by the leading-number rule and checked against the range; a refused one
     // gets the row's value back, in the general form.
     Scene{"EntriesTheRangeRefuses", R"(snap f1 "abc" Tab v1=300 f1 Delete Tab f1 "-" Tab f1 "0x10" Tab f1 "20000" Tab f1 "123 456 789 pasted from a report" Tab v1=300 kept=1 msgs=6 msg=" Pipe Dia.   out of Range!|Accepted range is:  greater than  0 to  10000mm")"},
-    Scene{"ANumberBeyondTheSingleRange", R"(snap f1 "1e40" Tab v1=300 kept=1 msg=" Pipe Dia.   out of Range!|The number is beyond the largest that can be held (3.402823E+38).")"},
+    Scene{"ANumberBeyondTheSingleRange", R"(snap f1 "1e40" Tab v1=300 kept=1 msg=" Pipe Dia.   out of Range!|The number is beyond the largest that can be held (3.402823E+38)." click:tab2 f9 "1e40" Tab msg~="Velocity   out of Range!|")"},
     Scene{"AUnitWordAfterTheNumber", R"(f1 "5 m" Tab v1=5.0 msgs=0)"},
     Scene{"AnAbandonedSolveKeepsThePage", R"(snap f1 No "1e-30" Tab v1=300.0 kept=1 same=1 msgs=1 msg~="Try another 500 iterations?")"},
     Scene{"TickingPipeDia", R"(click:c1 unknown=1 ask1=1 ro1=1 ask5=0 ro5=0 click:c1 ask1=1 f5 "5" Tab v1=243.24 v5=5.0000)"},
@@ -118,6 +118,13 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"TheNoUnitItem", "click:u3 click:list1 v3=130.0 edit=0"},
     Scene{"ListFromTheKeyboard", "f1 Alt+Down Down Down list=1 unit1=2 focus=list Return list=0 unit1=4 v1=11.811 focus=v1 sel=v1"},
     Scene{"ListByF4AndSpace", "f1 F4 Up Space list=0 unit1=1 v1=0.30000 focus=v1 f1 Alt+Down Down Escape list=0 unit1=1 focus=v1 sel=v1"},
+    // Tables: Ctrl+T or the value box's menu opens the row's tables beside it; typing filters by
+    // word starts, the keys of any list move, Enter commits the line's value as typing it would,
+    // and the row cites the table until its value changes. Escape changes nothing.
+    Scene{"ATableByTheKeyboard", R"(f1 Ctrl+T tl=1 focus=tlines tname~="Pipe Dia.: Pipe sizes: copper" tline~="Copper tube" PgDown PgDown End tline~="NPS 48" Home tline~="Copper tube" "6 40" tline~="Sch 40, 154.08 mm, ASME B36.10M-2018, Table 1" Down tline~="Sch 40 PVC, 154.05 mm" Up Return tl=0 v1=154.08 s1=0.15408 focus=v1 sel=v1 edit=0 cite1="from table: Steel, ASME B36.10M, NPS 6, Sch 40" msgs=0 f2 m1 t tiptext~="From table: Steel, ASME B36.10M, NPS 6, Sch 40" tiptext~="Source: ASME B36.10M-2018, Table 1" f1 "154.08" Return cite1= f1 Ctrl+T "steel 6 40" Down Down Return cite1="from table: Stainless steel, ASME B36.19M, NPS 6, Sch 40S" click:Reset cite1=)"},
+    Scene{"EscapeChangesNothing", R"(f1 "250" Ctrl+T tl=1 "6 40" Escape tl=0 v1=250 edit=-1 focus=v1 v5=1.8020 Ctrl+T Tab tl=0 focus=v1 msgs=0 Tab v1=250.0 cite1=)"},
+    Scene{"FromTheMenu", R"(f2 m3 t tiptext~="Ctrl+T, or the context menu" pick:Choose menu:v1 tl=1 focus=tlines Escape focus=v1 f2 Ctrl+T tl=0 focus=v2)"},
+    Scene{"WaterByTemperature", R"(click:tab2 f4 Ctrl+T tline~="Water at … °C: type a temperature, IAPWS" "10" tline~="Water at 10 °C, 1.3063 mm²/s, IAPWS" Return s4=1.3062904e-06 cite4="from table: Water at 10 °C" focus=v4)"},
     // Tips: another row's after one rest, the edited row's only after ten ticks; moves and keys
     // hide them by their rules; none under a message box and none from a page that is gone.
     Scene{"AnotherRowsTip", "f1 m2 t tip=2"},
@@ -133,12 +140,35 @@ INSTANTIATE_TEST_SUITE_P(PageOne, Scenes, ::testing::Values(
     Scene{"NoTipFromAPageGone", "f1 m3 t tip=3 click:tab2 page=2 tip=0"},
     // The checks panel follows every change of the page. On C.White 8 mm at 6.63 ml/s gives
     // Re = 4Q/(pi D nu) = 1055: laminar.
-    Scene{"TheChecksFollowThePage", R"s(checks="Re 2.1e5 turbulent (water at 20 °C)" warning=0 click:tab2 checks="Re 2.1e5 turbulent" f1 "8" Tab f2 "0.00663" Tab checks~="Re 1055 laminar · Warning: Laminar flow" warning=1 click:u6 click:list6 checkstip~=" kPa H2O for this flow." click:c9 checks~="Warning: Velocity U is computed" click:tab1 warning=0)s"},
+    Scene{"TheChecksFollowThePage", R"s(checks="Re 2.1e5 turbulent (water at 20 °C)" warning=0 click:tab2 checks="Re 2.1e5 turbulent" f1 "8" Tab f2 "0.00663" Tab checks~="Re 1055 laminar · Warning: Laminar flow" warning=1 click:u6 click:list6 checkstip~=" kPa H2O for this flow." click:c9 checks~="Warning: Velocity is computed" click:tab1 warning=0)s"},
     // One note alone is the whole line. 50 l/s through 8 mm: a head loss far beyond its row's
     // range, warned before the note.
+    // The plot beside the page: nothing of it is built before F6 opens it, it is drawn again after
+    // each change of the page, and the keyboard stays in the page until F6 moves it there. Its own
+    // lists choose the view (C.White's Moody chart) and the axis, which a later entry leaves.
+    Scene{"ThePlotFollowsThePage", R"(plot=none f2 F6 focus=v2 plot="Head Loss against Flow Rate, 10.000 to 250.000 l/s; at 50.000 l/s, 1.8020 m" "60" Tab plot~="300.000 l/s; at 60.000 l/s, 2.5249 m" click:u5 click:list2 plot~="2524.87 mm" click:c1 plot~="Pipe Dia. against Flow Rate" click:tab2 plot~=1.5119 click:tab1 click:Reset plot~="at 50.000 l/s, 1.8020 m")"},
+    Scene{"ThePlotLeavesTheKeyboardToThePage", R"(f2 "60" F6 focus=v2 edit=-1 F6 focus=plot F6 focus=v2 edit=-1 F6 Escape plot=0 focus=v2 Tab v5=2.5249 focus:c3 pick:Plot Menu focus=c3 plot~="at 60.000 l/s")"},
+    Scene{"ThePlotsOwnChoices", R"(click:tab2 F6 F6 focus:views Down plot="Moody chart, Darcy friction factor against Reynolds number, 600 to 1.0e8; this pipe (k/D 0.00033) at Re 2.1e5, f 0.0178" focus:plot Ctrl+C clip~="Reynolds number Re" F6 click:tab1 F6 focus:axis Down plot="Head Loss against Pipe Dia., 60.0 to 1500.0 mm; at 300.0 mm, 1.8020 m" F6 f2 "60" Tab plot~="Pipe Dia., 60.0 to 1500.0 mm; at 300.0 mm, 2.5249 m")"},
     Scene{"AnEntryReadInPart", R"(f1 "300 in" Tab checks='Re 2.1e5 turbulent (water at 20 °C) · Note: read "300 in" as 300 mm' warning=0 click:tab2 f1 "8 in" Tab checkstip~='Note: read "8 in" as 8 mm' click:tab1 click:tab2 checks="Re 8.0e6 turbulent · Warning: Head Loss = 257895700.0000 m is outside the range the row accepts (greater than 0 to 10000 m)." f1 "8 in" Tab checkstip~=Note: click:Reset checks="Re 2.1e5 turbulent")"}),
     [](const ::testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A table of the user's own adds its rows to the list; a row it cannot read is named below the
+// lines, and the rest is offered.
+TEST(Tables, TheUsersOwnRowsAreOfferedAndTheirFaultsNamed) {
+  const testing::TempFolder home;
+  QDir(home.path()).mkpath("vantrel/tables");
+  home.write("vantrel/tables/acme.csv",
+             "#table,Acme pipes\n#serves,Pipe Dia.\n#unit,mm\nEntry,Bore,Source\n"
+             "Acme DN 150,150.5,Acme catalogue 2024\nAcme DN 200,wide,Acme catalogue 2024\n");
+  const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  WindowRun run;
+  qputenv("XDG_DATA_HOME", dataHome);
+  ASSERT_TRUE(run.activate());
+  testing::WindowScript(run).run(
+      R"(f1 Ctrl+T "acme" tline="Acme DN 150, 150.5 mm, Acme catalogue 2024" tnotes~='acme.csv, line 6: "wide" under "Bore" is not a number' Return v1=150.5 cite1="from table: Acme DN 150")");
+}
 
 // Pages of data files of their own, each made for its scenario.
 struct FileScene {
@@ -196,6 +226,9 @@ INSTANTIATE_TEST_SUITE_P(Own, FileScenes, ::testing::Values(
               "ask2=0 state2=1 click:c2 click:c2 click:c3 click:c2 unknown=2 ask2=1 ask3=0 state2=2 state3=0"},
     // A unit with a factor of 0 shows 0 and takes no entry; its list still offers the others.
     FileScene{"AUnitOfFactorZero", {kUnitPastTheList}, R"(v2=0 snap f2 "5" Tab kept=1 msg="Flow cannot be entered in this unit: its conversion factor is 0." click:u2 click:list1 v2=0.010)"},
+    // A table value out of the row's range is refused with the message typing it would give.
+    FileScene{"ATableValueOutOfRange", {{.system = kHugeUnit.system, .unit = kHugeUnit.unit, .range = "#F,>0~0.1# " + QString("#F,*# ").repeated(7), .tips = kHugeUnit.tips}},
+              R"(f1 Ctrl+T "steel 6 40" Return msgs=1 msg1=" Pipe Dia.   out of Range!|Accepted range is:  greater than 0 to 0.1m" v1=0.3 cite1= focus=v1 f1 "0.15408" Return msg2=" Pipe Dia.   out of Range!|Accepted range is:  greater than 0 to 0.1m")"},
     // A focus row off the page focuses row 1.
     FileScene{"AFocusRowOffThePage", {{}, {.system = "#&Diameter =, 0.1, 2, 0# #&Flow =, 0.01, 1, 0# #&Loss =, 0.07431, 1, 1# #0,Bends :- Loss of a bend,Bends,7#"}}, "click:tab2 focus=v1"}),
     [](const ::testing::TestParamInfo<FileScene>& info) { return std::string(info.param.name); });

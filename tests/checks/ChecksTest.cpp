@@ -203,7 +203,7 @@ TEST(Summary, GivesTheReynoldsNumberAndTheFirstFindingAndCountsTheRest) {
   Session laminar({kColebrook, {{1, 0.008f}, {3, 0.00048f}, {4, 1e-6f}, {9, 0.13f}}, 9});
   const PageChecks checks = checkPage(laminar.session);
   EXPECT_EQ(summaryLine(checks),
-            "Re 1040 laminar \u00b7 Warning: Velocity U is computed from the other rows and cannot "
+            "Re 1040 laminar \u00b7 Warning: Velocity is computed from the other rows and cannot "
             "be solved for: choose another row to solve for. (+2 more)");
   const QStringList lines = fullText(checks).split('\n');
   ASSERT_EQ(lines.size(), 4);

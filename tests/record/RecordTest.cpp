@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 
+#include "curves/EntryCurve.h"
 #include "datafile/LoaderFixture.h"
+#include "numtext/NumberFormat.h"
 #include "record/FormulaTexts.h"
 #include "record/PageCopy.h"
 #include "record/PageRows.h"
@@ -49,7 +51,7 @@ const QString kMarkup = kFolder.write(
                                        .range = "#F,*#"}})));
 
 TEST(Record, EveryFieldReadsBackFromTheHtml) {
-  testing::expectHazenAt60(recordOf(kShipped, "60", originNow(kShipped)), kShipped);
+  testing::expectHazenAt60(recordOf(kShipped, "60", originNow(kShipped)), kShipped, false);
 }
 
 TEST(Record, SaysWhatItKnowsOfItsDataFileAndTime) {
@@ -73,20 +75,92 @@ TEST(Record, SaysWhatItKnowsOfItsDataFileAndTime) {
   EXPECT_EQ(isoTime(QDateTime(day, time, Qt::UTC)), "2026-03-01T14:05:09+00:00");
 }
 
-// The record of H.Williams at 60 l/s fits an A4 page in the largest type; one far too long for
-// a page is set in the smallest.
-TEST(Record, IsSetInTheLargestTypeThatKeepsItToOnePage) {
+// A page of the shipped file with text committed into row, its solve watched.
+struct Solved {
+  Solved(Integer page, Integer row, const QString& text) {
+    testing::loadFile(kShipped, loaded);
+    session.watchSolves(&solve);
+    session.enterPage(page);
+    testing::QuietUi ui;
+    Single before = session.value(row);
+    EXPECT_TRUE(session.commit(row, text, before, ui).accepted);
+  }
+  testing::LoadResult loaded;
+  Integer unknown = 0;
+  calc::EntryRecord entry;
+  calc::PageSession session{loaded.tables, unknown, &entry};
+  calc::SolveWorking solve;
+};
+
+// Each formula's residual with the entered values put in (the unknown's symbol kept), and the
+// working agreeing with the solve it tells: every pass's trial value and residual in order, and
+// the residual the solve ended on at the answer.
+TEST(Working, PutsTheValuesInAndAgreesWithTheSolve) {
+  const std::tuple<Integer, Integer, QString, QStringList> rows[] = {
+      {2,
+       2,
+       "60",
+       {"r = 0.06 + 2A w log10[ 1e-04/(3.7·0.3) + 2.51·1e-06/(0.3·w) ]",
+        "A = 3.142·0.32/4, w = √(19.63·0.3·hf/1000)",
+        "Darcy friction factor f = 2g D hf/(L v2) = "
+        "19.63·0.3·2.1363592/(1000·0.848716262) = 0.017466"}},
+      {3,
+       1,
+       "250",
+       {"r = Q − (1/0.013) A R2/3 (2/1000)1/2",
+        "θ = arccos(1 − 2·0.8), A = (0.25/2)2(θ − sin θ cos θ), R = A/(0.25·θ)"}},
+      {4,
+       1,
+       "250",
+       {"r = 1 − (1/0.612) (1 − 0.64) (1/0.6)4 v2/(2·9.815)", "v = Q/(3.142·0.252/4)"}},
+      {5, 2, "40", {"r = hL − 0.3·v2/(2·9.815)", "v = 0.04/(3.142·0.152/4)"}},
+      {8, 3, "25", {"r = hL − 0.5625·v12/(2·9.815)", "v1 = 0.025/(3.142·0.12/4)"}},
+      {9, 3, "25", {"r = hL − 0.375·v22/(2·9.815)", "v2 = 0.025/(3.142·0.12/4)"}},
+  };
+  for (const auto& [page, row, text, wanted] : rows) {
+    SCOPED_TRACE(page);
+    const Solved s(page, row, text);
+    RecordParts parts;
+    parts.solve = &s.solve;
+    const QStringList lines =
+        testing::recordLines(recordHtml(s.session, originNow(kShipped), parts), true);
+    qsizetype at = 0;
+    for (const QString& line : wanted)
+      EXPECT_GE(at = lines.indexOf(line, at), 0) << line.toStdString();
+    const auto shown = [](Single x) { return numtext::shortestText(x); };
+    at = lines.indexOf(QRegularExpression("^Step "));
+    for (const calc::NewtonRun& run : s.solve.runs())
+      for (const calc::NewtonPass& pass : run.passes) {
+        const QString ends = ' ' + shown(pass.trial) + ' ' + shown(pass.residual);
+        while (++at < lines.size() && !lines[at].endsWith(ends)) {
+        }
+        ASSERT_LT(at, lines.size()) << "no pass " << ends.toStdString();
+      }
+    ASSERT_NE(s.solve.finalRun(), nullptr);
+    EXPECT_TRUE(
+        lines.filter("Answer: ")
+            .value(0)
+            .contains("residual there is r = " + shown(s.solve.finalRun()->residual) + ' '));
+  }
+}
+
+// The record stays on one sheet in the largest type that keeps it there; the plot and the passes
+// of H.Williams' solve at 60 l/s take it onto a second.
+TEST(Record, TakesASecondSheetOnlyWhereOneWillNotDo) {
   int argc = 1;
   char name[] = "vantrel_record_tests";
   char* argv[] = {name, nullptr};
   const QGuiApplication app(argc, argv);
-  const QString html = pageOf(kShipped, "60", [](const calc::PageSession& s) {
-    return recordHtml(s, originNow(kShipped));
-  });
-  EXPECT_EQ(recordPointSize(html, recordPageLayout()), 11);
-  const QString overlong =
-      QString(html).replace("</body>", QString("<p>line</p>").repeated(300) + "</body>");
-  EXPECT_EQ(recordPointSize(overlong, recordPageLayout()), 6);
+  const Solved s(1, 2, "60");
+  const curves::Figure plot = curves::entryCurve(s.loaded.tables, s.unknown, 2);
+  const std::tuple<bool, int, qreal> rows[] = {{false, 1, 10}, {true, 2, 9}};
+  for (const auto& [drawn, sheets, points] : rows) {
+    const RecordDraft draft{s.session, originNow(kShipped), drawn ? &s.solve : nullptr,
+                            drawn ? std::optional(plot) : std::nullopt};
+    const RecordSetting setting = recordSetting(draft, recordPageLayout());
+    EXPECT_EQ(setting.sheets, sheets);
+    EXPECT_EQ(setting.points, points);
+  }
 }
 
 // Copy page: the page's caption and title first, its checks last, in either flavour; HTML gets
