@@ -1,6 +1,9 @@
 // vantrel-solve on the shipped data file: one invocation with one entry, timed from before its
-// process starts until it has ended; 10,000 commits in a row through the page session; and a
-// batch of 10,000 three-entry Hazen-Williams cases on one and on two threads.
+// process starts until it has ended; 10,000 commits in a row through the page session; and
+// batches of 20,000 three-entry cases (Hazen-Williams and Colebrook-White for the head loss,
+// Colebrook-White for the diameter) on one and on two threads, against a Python loop over the
+// fluids library on the same cases. For steady figures on a busy machine pin it to cores:
+//   taskset -c 0,1 vantrel_solve_bench --benchmark_repetitions=5 //     --benchmark_report_aggregates_only=true
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryFile>
+#include <map>
+#include <memory>
 #include <random>
 
 #include "calc/CalcUi.h"
@@ -57,48 +62,118 @@ void BM_TenThousandCommits(benchmark::State& state) {
 }
 BENCHMARK(BM_TenThousandCommits)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// Diameter, flow rate and length drawn at random (seeded) over the ranges a designer would use,
-// each case solved for Head Loss from the page's defaults; the output is made and counted, not
-// written. Argument: threads.
-void BM_BatchOfHazenWilliamsCases(benchmark::State& state) {
-  constexpr int kCases = 10000;
-  QTemporaryFile file;
-  if (!file.open()) {
-    state.SkipWithError("no temporary file");
-    return;
-  }
-  std::mt19937 random(1);
-  QByteArray text = "Pipe Dia. [mm],Flow Rate [l/s],Pipe Length [m]\n";
+// The batches measured: three entries each, drawn at random (seeded) over what a designer would
+// use, every case solved from the page's defaults; and the Python loop over fluids that a batch
+// is measured against, on the same cases.
+struct BatchKind {
+  const char* page;
+  const char* unknown;  // "" for the page's own
+  const char* header;
+  const char* python;  // the fluids loop's mode; "" for none
+};
+const BatchKind kKinds[] = {
+    {"H.Williams", "", "Flow Rate [l/s],Pipe Dia. [mm],C Factor", ""},
+    {"C.White", "", "Flow Rate [l/s],Pipe Dia. [mm],Roughness [mm]", "headloss"},
+    {"C.White", "Pipe Dia.", "Flow Rate [l/s],Head Loss [m],Roughness [mm]", "diameter"},
+};
+constexpr int kCases = 20000;
+
+// The cases of kind, written once into a file that lasts as long as the program.
+QString caseFile(int kind) {
+  static std::map<int, std::unique_ptr<QTemporaryFile>> files;
+  std::unique_ptr<QTemporaryFile>& file = files[kind];
+  if (file) return file->fileName();
+  file = std::make_unique<QTemporaryFile>();
+  if (!file->open()) return {};
+  std::mt19937 random(static_cast<unsigned>(kind + 1));
+  const auto uniform = [&](double a, double b, char format, int decimals) {
+    return QByteArray::number(std::uniform_real_distribution(a, b)(random), format, decimals);
+  };
+  QByteArray text = QByteArray(kKinds[kind].header) + '\n';
   for (int n = 0; n < kCases; ++n) {
-    text += QByteArray::number(std::uniform_int_distribution(100, 600)(random)) + ',' +
-            QByteArray::number(std::uniform_real_distribution(10.0, 200.0)(random), 'f', 2) + ',' +
-            QByteArray::number(std::uniform_int_distribution(100, 5000)(random)) + '\n';
+    QByteArray flow = uniform(10, 200, 'f', 2);
+    if (kind == 2) {
+      text += flow + ',' + uniform(0.5, 20, 'f', 3) + ',' + uniform(0.01, 1, 'f', 3) + '\n';
+      continue;
+    }
+    const QByteArray diameter = QByteArray::number(std::uniform_int_distribution(100, 600)(random));
+    const QByteArray third = kind == 0 ? uniform(80, 150, 'f', 1) : uniform(0.01, 1, 'f', 3);
+    text += flow + ',' + diameter + ',' + third + '\n';
   }
-  file.write(text);
-  file.flush();
+  file->write(text);
+  file->flush();
+  return file->fileName();
+}
+
+// Cases a second of the fluids loop on each kind, as measured in this run.
+std::map<int, double>& pythonRates() {
+  static std::map<int, double> rates;
+  return rates;
+}
+
+// The Python loop's own processor time for the cases (Python's start and imports aside).
+// Argument: the kind of batch.
+void BM_FluidsLoop(benchmark::State& state) {
+  const auto kind = static_cast<int>(state.range(0));
+  state.SetLabel(kKinds[kind].python);
+  for (auto _ : state) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(VANTREL_FLUIDS_LOOP), kKinds[kind].python, caseFile(kind)});
+    if (!python.waitForFinished(600000) || python.exitCode() != 0) {
+      state.SkipWithError("/usr/bin/python3 with python3-fluids and python3-scipy is needed");
+      return;
+    }
+    const QList<QByteArray> words = python.readAllStandardOutput().trimmed().split(' ');
+    const double seconds = words.value(1).toDouble();
+    state.SetIterationTime(seconds);
+    pythonRates()[kind] = words.value(0).toDouble() / seconds;
+  }
+  state.SetItemsProcessed(state.iterations() * kCases);
+}
+BENCHMARK(BM_FluidsLoop)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A batch run in this process, the output made and counted, not written. Arguments: the kind
+// and the threads. items_per_second is per second of processor time (of every thread);
+// cases_per_s_wall is per second of the clock, and on two threads also its ratio to one.
+void BM_Batch(benchmark::State& state) {
+  const auto kind = static_cast<int>(state.range(0));
+  const auto threads = static_cast<int>(state.range(1));
   datafile::PageTables tables;
   solve::loadDataFile(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"), tables);
   solve::Request request;
-  request.page = QStringLiteral("H.Williams");
-  request.batch = file.fileName();
+  request.page = QString::fromLatin1(kKinds[kind].page);
+  request.unknown = QString::fromLatin1(kKinds[kind].unknown);
+  request.batch = caseFile(kind);
   request.format = solve::Format::Csv;
-  request.jobs = static_cast<int>(state.range(0));
+  request.jobs = threads;
+  state.SetLabel(std::string(kKinds[kind].page) + (kind == 2 ? " diameter" : " head loss"));
   qsizetype written = 0;
+  QElapsedTimer clock;
+  clock.start();
   for (auto _ : state) {
     const solve::ExitStatus status = solve::runBatch(
         tables, request, -1, [&](const QByteArray& bytes) { written += bytes.size(); });
     if (status != solve::kSolved) state.SkipWithError("a case was not solved");
   }
+  const double wall = static_cast<double>(state.iterations()) * kCases /
+                      (static_cast<double>(clock.nsecsElapsed()) * 1e-9);
   benchmark::DoNotOptimize(written);
   state.SetItemsProcessed(state.iterations() * kCases);
+  state.counters["cases_per_s_wall"] = wall;
+  static std::map<int, double> oneThread;
+  if (threads == 1) oneThread[kind] = wall;
+  if (threads > 1 && oneThread.count(kind) != 0)
+    state.counters["wall_vs_one_thread"] = wall / oneThread[kind];
+  const int python = kind == 0 ? 1 : kind;
+  if (pythonRates().count(python) != 0) {
+    state.counters["python_cases_per_s"] = pythonRates()[python];
+  }
 }
-// Time is the wall clock; CPU is the whole process's, every thread's.
-BENCHMARK(BM_BatchOfHazenWilliamsCases)
-    ->Arg(1)
-    ->Arg(2)
+BENCHMARK(BM_Batch)
+    ->ArgsProduct({{0, 1, 2}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->MeasureProcessCPUTime();
 
 // Runs after the commits: in a process that has started children, the commits above measure
 // several times slower, which would say nothing about the page session.

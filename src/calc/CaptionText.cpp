@@ -1,6 +1,9 @@
 #include "calc/CaptionText.h"
 
 #include <QVarLengthArray>
+#include <unordered_map>
+
+#include "common/TextKeys.h"
 
 namespace vantrel::calc {
 
@@ -32,7 +35,15 @@ QString shownCaption(QStringView caption) {
 }
 
 QString variableName(QStringView caption) {
-  return withoutAccessKeys(withoutMark(withoutMark(caption, u'?'), u'='));
+  // Every case of a batch names every row: the names of the few captions a data file has are
+  // made once per thread (past a few hundred, each time).
+  constexpr std::size_t kKept = 256;
+  thread_local std::unordered_map<QString, QString, TextHash, TextEqual> kept;
+  const auto found = kept.find(caption);
+  if (found != kept.end()) return found->second;
+  QString name = withoutAccessKeys(withoutMark(withoutMark(caption, u'?'), u'='));
+  if (kept.size() < kKept) kept.emplace(caption.toString(), name);
+  return name;
 }
 
 }  // namespace vantrel::calc

@@ -4,9 +4,12 @@
 // writes the page's derived quantities back into the value vector. Values are in base SI units.
 
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <cstdint>
 
 #include "calc/CalcUi.h"
+#include "calc/FormulaLayout.h"
 #include "common/OneBased.h"
 #include "numtext/NumberTypes.h"
 
@@ -21,7 +24,40 @@ namespace vantrel::calc {
 Single FormulaResidual(Array1<Single>& values, Integer& errFlag, const QString& formula,
                        CalcUi& ui);
 
+// A term of a formula (one or two values and whether its checked arithmetic failed) kept with
+// the operands it was computed from.
+struct FormulaTerm {
+  std::array<double, 3> from{};
+  std::array<double, 2> value{};
+  bool failed = false;
+  bool known = false;
+};
+
+// A page's formula, found from its caption once, for the many evaluations of one solve. Between
+// two evaluations of a solve only the unknown changes (and, between Newton runs, the edited
+// variable), so most terms of the formula are what they were: each is kept with its operands and
+// computed again only when they differ. Every result is exactly FormulaResidual's.
+class PageFormula {
+ public:
+  explicit PageFormula(QStringView caption)
+      : kind_(formulaOf(caption)), positions_(static_cast<int>(positionsOf(kind_).size())) {}
+
+  Formula kind() const { return kind_; }
+  // FormulaResidual for this formula.
+  Single residual(Array1<Single>& values, Integer& errFlag, CalcUi& ui);
+
+  static constexpr std::size_t kTerms = 4;
+
+ private:
+  Formula kind_;
+  int positions_;
+  std::array<FormulaTerm, kTerms> terms_{};
+};
+
 // Number of FormulaResidual calls made so far on this thread (a cost measure for the solver).
 std::uint64_t FormulaEvaluationCount();
+// Counts an evaluation whose result the caller already holds (the solver's converged pass
+// evaluates its last iterate again), as the solver's cost measure counts every evaluation.
+void CountEvaluationRepeated();
 
 }  // namespace vantrel::calc

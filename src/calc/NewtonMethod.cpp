@@ -1,5 +1,7 @@
 #include "calc/NewtonMethod.h"
 
+#include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -54,13 +56,14 @@ void checkIndex(const Array1<Single>& values, Integer index) {
 void SnapshotValues(Array1<Single>& values, Integer mode, Integer slot) {
   if (slot < 1 || slot > kSnapshotSlots) throw IndexError();
   checkSnapshotFits(values);
-  Array2<Single>& snapshots = table();
-  for (int i = 1; i <= values.upper(); ++i) {
-    if (mode == kSnapshotSave)
-      snapshots(slot, i) = values(i);
-    else
-      values(i) = snapshots(slot, i);
-  }
+  const int count = values.upper();
+  if (count == 0) return;
+  // Bounds checked above: the slot's row holds every element of the vector.
+  Single* saved = &table()(slot, 1);
+  if (mode == kSnapshotSave)
+    std::copy_n(values.data(), count, saved);
+  else
+    std::copy_n(saved, count, values.data());
 }
 
 const Array2<Single>& SnapshotTable() {
@@ -69,13 +72,23 @@ const Array2<Single>& SnapshotTable() {
 
 Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
                      const QString& formula, CalcUi& ui, SolveObserver* observer) {
+  PageFormula found(formula);
+  return NewtonIterate(values, unknown, errFlag, found, ui, observer);
+}
+
+Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
+                     PageFormula& formula, CalcUi& ui, SolveObserver* observer) {
   const auto fail = [&errFlag, observer] {
     errFlag = 2;
     if (observer != nullptr) observer->runFailed();
     return Single(0);
   };
+  Single& trial = values(unknown);
+  // The vector as the last evaluation at x left it: the closing pass evaluates x once more,
+  // from the same values, and so comes to exactly this.
+  QVarLengthArray<Single, kSnapshotValues> atX(values.upper());
   // Step and tolerance are relative to the run's start value, not to the current iterate.
-  double x = values(unknown);
+  double x = trial;
   double h = x * kRelativeStep;
   double tol = x * kRelativeStep;
   int state = 0;
@@ -99,15 +112,21 @@ Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
     if (state == 0) state = 1;
     Single stored = 0;
     if (!storeSingle(x, stored)) return fail();
-    values(unknown) = stored;
-    f0 = FormulaResidual(values, errFlag, formula, ui);
-    if (errFlag != 0) return fail();
-    // The closing pass evaluates the converged iterate again; it is told as the run's end.
-    if (observer != nullptr && state == 1) observer->pass(stored, static_cast<Single>(f0));
+    if (state == -1) {
+      // x is the iterate the last pass evaluated first, and nothing else has changed since.
+      std::copy(atX.begin(), atX.end(), values.data());
+      CountEvaluationRepeated();
+    } else {
+      trial = stored;
+      f0 = formula.residual(values, errFlag, ui);
+      if (errFlag != 0) return fail();
+      std::copy(values.data(), values.data() + values.upper(), atX.begin());
+      if (observer != nullptr) observer->pass(stored, static_cast<Single>(f0));
+    }
     x1 = x + h;
     if (!storeSingle(x1, stored)) return fail();
-    values(unknown) = stored;
-    f1 = FormulaResidual(values, errFlag, formula, ui);
+    trial = stored;
+    f1 = formula.residual(values, errFlag, ui);
     // The 501st pass fails even when it has just converged.
     if (pass > kPassLimit || errFlag != 0) return fail();
     if (state == -1) {
@@ -142,6 +161,7 @@ void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single
     values(edited) = firstStart;
   };
 
+  PageFormula found(formula);
   int divisions = kFirstDivisions;
   std::int64_t tries = 0;
   Integer flag = 0;
@@ -171,7 +191,7 @@ void NewtonSolve(Array1<Single>& values, Integer unknown, Integer edited, Single
         budget += kRunBudget;
       }
       if (observer != nullptr) observer->runStarted(values(edited));
-      NewtonIterate(values, unknown, flag, formula, statusBar, observer);
+      NewtonIterate(values, unknown, flag, found, statusBar, observer);
       if (flag != 0) {
         divisions = i == 1 ? divisions + 1 : 2;
         SnapshotValues(values, kSnapshotRestore, kGoodSlot);

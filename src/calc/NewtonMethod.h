@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "calc/CalcUi.h"
+#include "calc/Formular.h"
 #include "common/OneBased.h"
 #include "numtext/NumberTypes.h"
 
@@ -56,6 +57,9 @@ const Array2<Single>& SnapshotTable();
 // `observer`, when given, is told of each pass and of the run's end.
 Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
                      const QString& formula, CalcUi& ui, SolveObserver* observer = nullptr);
+// The same with the page's formula found already (a solve makes many runs of one formula).
+Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
+                     PageFormula& formula, CalcUi& ui, SolveObserver* observer = nullptr);
 
 // Re-solves `unknown` after element `edited` of `values` was given its new value; `start` is the
 // value it had in the last solved state. Failed steps are retried with a finer subdivision

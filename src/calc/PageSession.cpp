@@ -1,9 +1,11 @@
 #include "calc/PageSession.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "calc/NewtonMethod.h"
 #include "calc/RangeData.h"
+#include "calc/RangeRule.h"
 #include "calc/SingleValue.h"
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
@@ -118,9 +120,9 @@ bool PageSession::everyRowShowable() const {
 
 // The row committed counts as changed when its entry stands (a solve given up on puts the page
 // back as it was); any other row when the solve moved it.
-void PageSession::markChanged(const Array1<Single>& before, Integer index, Single entered) {
+void PageSession::markChanged(const Values& before, Integer index, Single entered) {
   for (Integer i = 1; i <= rowCount(); ++i) {
-    const bool moved = t_.CurValue(i) != before(i);
+    const bool moved = t_.CurValue(i) != before[i - 1];
     if (moved || (i == index && t_.CurValue(i) == entered)) t_.VarChanged(page(), i) = 1;
   }
 }
@@ -156,11 +158,19 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
   }
 
   const QString expr = t_.RangeExpr(page(), index);
-  QString checked = numtext::leadingSpaceForm(base);
-  QString exprCopy = expr;
+  const RangeRule& rule = rangeRuleOf(expr);
   Single numOut = 0;
   QString textOut;
-  if (!CheckRange(exprCopy, checked, numOut, textOut)) {
+  bool inRange = false;
+  if (rule.real()) {
+    // The check reads the entry as the text of the base value, which is this number.
+    numOut = numtext::generalFormValue(base);
+    inRange = rule.acceptsNumber(numOut);
+  } else {
+    QString checked = numtext::leadingSpaceForm(base);
+    inRange = rule.check(checked, numOut, textOut);
+  }
+  if (!inRange) {
     QString shownExpr = expr;
     QString captionText = caption(index);
     const QString shown = RangeToDisplay(shownExpr, f);
@@ -169,7 +179,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
 
   CommitResult result;
   result.accepted = true;
-  const Array1<Single> before = t_.CurValue;
+  const Values before(t_.CurValue.data(), t_.CurValue.data() + t_.CurValue.upper());
   const Single startBefore = prevValue;
   if (!expr.startsWith(u'S')) {
     Single shown = 0;
@@ -188,7 +198,7 @@ CommitResult PageSession::commit(Integer index, const QString& text, Single& pre
     solvable = false;
   }
   if (!solvable || !everyRowShowable()) {
-    t_.CurValue = before;
+    std::copy(before.begin(), before.end(), t_.CurValue.data());
     prevValue = startBefore;
     return refuse(name().trimmed() + QStringLiteral(" cannot be taken:") + kCr +
                       QStringLiteral("the result lies beyond the largest number that can be "

@@ -6,6 +6,7 @@
 // flags around it, and a program without a window can drive it the same way.
 
 #include <QString>
+#include <QVarLengthArray>
 
 #include "calc/CalcUi.h"
 #include "calc/NewtonMethod.h"
@@ -100,7 +101,9 @@ class PageSession {
  private:
   CommitResult refuse(const QString& message, Single factor, Single prevValue) const;
   bool everyRowShowable() const;
-  void markChanged(const Array1<Single>& before, Integer index, Single entered);
+  // The page's values before a commit, kept on the stack.
+  using Values = QVarLengthArray<Single, kSnapshotValues>;
+  void markChanged(const Values& before, Integer index, Single entered);
 
   datafile::PageTables& t_;
   Integer& unknown_;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "calc/RangeRule.h"
 #include "calc/SingleValue.h"
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
@@ -16,35 +17,8 @@ namespace {
 constexpr double kLog10OfE = 0.434294481;
 constexpr int kDisplayDigits = 2;
 
-// The language trims blanks only; tabs and other white space are part of an item.
-QString trimBlanks(const QString& text) {
-  qsizetype first = 0;
-  qsizetype last = text.size();
-  while (first < last && text.at(first) == u' ')
-    ++first;
-  while (last > first && text.at(last - 1) == u' ')
-    --last;
-  return text.mid(first, last - first);
-}
-
 bool isAnything(const QString& item) {
   return trimBlanks(item) == QStringLiteral("*");
-}
-
-struct Range {
-  bool lowExclusive = false;
-  bool highExclusive = false;
-  Single low = 0;
-  Single high = 0;
-  QString lowText;
-  QString highText;
-};
-
-template <typename T>
-bool inRange(const T& value, const T& low, const T& high, const Range& range) {
-  const bool aboveLow = range.lowExclusive ? low < value : !(value < low);
-  const bool belowHigh = range.highExclusive ? value < high : !(high < value);
-  return aboveLow && belowHigh;
 }
 
 // A number of a range bound as the message shows it: in the display unit, to two significant
@@ -89,106 +63,16 @@ QString PopItem(QString& text) {
 }
 
 bool CheckRange(QString& expression, QString& entry, Single& numValue, QString& textValue) {
-  expression = expression.toUpper();
-  entry = entry.toUpper();
-  const QString type = PopItem(expression);
-  const bool isFloat = type == QStringLiteral("F");
-  const bool numeric = isFloat || type == QStringLiteral("I");
-  const bool selection = type == QStringLiteral("S");
-  const bool options = type == QStringLiteral("O");
-
-  Single number = 0;
-  if (numeric) {
-    try {
-      if (isFloat)
-        number = numtext::leadingSingle(entry);
-      else if (!storeSingle(numtext::intPart(numtext::leadingDouble(entry)), number))
-        return false;
-    } catch (const numtext::NumberError&) {
-      return false;
-    }
-    numValue = number;
-    entry = numtext::leadingSpaceForm(number);
+  const RangeRule rule(expression);
+  bool entryRead = true;
+  const bool accepted = rule.check(entry, numValue, textValue, &entryRead);
+  // Consumed as the items are read: all of it, unless the entry's number could not be read,
+  // which ends the check before the first item.
+  if (entryRead) {
+    expression.clear();
   } else {
-    entry = trimBlanks(entry);
-    textValue = entry;
-  }
-
-  bool accepted = false;
-  bool usable = true;  // false once the expression overflows the tables or a number
-  std::array<Single, kMaxRangeItems> numbers{};
-  std::array<QString, kMaxRangeItems> texts;
-  int singleCount = 0;
-  std::array<Range, kMaxRangeItems> ranges;
-  int rangeCount = 0;
-  do {
-    QString item = PopItem(expression);
-    if (isAnything(item)) {
-      accepted = true;
-      continue;
-    }
-    const qsizetype tilde = item.indexOf(u'~');
-    if (tilde >= 0) {
-      if (rangeCount == kMaxRangeItems) {
-        usable = false;
-        continue;
-      }
-      Range& range = ranges[static_cast<std::size_t>(rangeCount++)];
-      QString low = item.left(tilde);
-      QString high = item.mid(tilde + 1);
-      range.lowExclusive = low.startsWith(u'>');
-      if (range.lowExclusive) low.remove(0, 1);
-      range.highExclusive = high.startsWith(u'<');
-      if (range.highExclusive) high.remove(0, 1);
-      // Reversed bounds are exchanged; the exclusive marks stay on the side they were written.
-      if (numeric) {
-        try {
-          range.low = numtext::leadingSingle(low);
-          range.high = numtext::leadingSingle(high);
-        } catch (const numtext::NumberError&) {
-          usable = false;
-        }
-        if (range.high < range.low) std::swap(range.low, range.high);
-      } else {
-        range.lowText = low;
-        range.highText = high;
-        if (range.highText < range.lowText) std::swap(range.lowText, range.highText);
-      }
-    } else {
-      if (singleCount == kMaxRangeItems) {
-        usable = false;
-        continue;
-      }
-      const auto slot = static_cast<std::size_t>(singleCount++);
-      if (numeric) {
-        try {
-          numbers[slot] = numtext::leadingSingle(item);
-        } catch (const numtext::NumberError&) {
-          usable = false;
-        }
-      } else {
-        texts[slot] = item;
-      }
-    }
-  } while (!expression.isEmpty());
-  if (!usable) return false;
-
-  for (int i = singleCount - 1; i >= 0 && !accepted; --i) {
-    const auto slot = static_cast<std::size_t>(i);
-    if (numeric) {
-      accepted = numbers[slot] == number;
-    } else if (selection) {
-      accepted = entry == texts[slot];
-    } else if (options) {
-      accepted = QStringView(entry).left(1).compare(QStringView(texts[slot]).left(1),
-                                                    Qt::CaseInsensitive) == 0;
-      if (accepted) entry = texts[slot];
-    }
-  }
-  for (int i = rangeCount - 1; i >= 0 && !accepted; --i) {
-    const Range& range = ranges[static_cast<std::size_t>(i)];
-    accepted = numeric ? inRange(number, range.low, range.high, range)
-                       : inRange(entry, range.lowText, range.highText, range);
+    expression = expression.toUpper();
+    PopItem(expression);
   }
   return accepted;
 }

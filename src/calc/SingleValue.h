@@ -51,12 +51,13 @@ class CheckedMath {
     Single s = 0;
     return storeSingle(a, s) ? static_cast<double>(s) : fail();
   }
-
- private:
+  // Latches a failure found elsewhere (in a term computed earlier from the same operands).
   double fail() {
     failed_ = true;
     return 0.0;
   }
+
+ private:
   bool failed_ = false;
 };
 

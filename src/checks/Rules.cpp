@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "calc/RangeData.h"
+#include "calc/RangeRule.h"
 #include "numtext/NumberFormat.h"
+#include "numtext/NumberReading.h"
 
 namespace vantrel::checks {
 
@@ -77,11 +79,13 @@ bool takesAnything(const QString& expression) {
 
 // Whether row's range would take value if it were typed, as a commit checks an entry.
 bool rangeTakes(const QString& expression, double value) {
-  QString rest = expression;
-  QString entry = numtext::leadingSpaceForm(static_cast<Single>(value));
+  const calc::RangeRule& rule = calc::rangeRuleOf(expression);
+  const auto typed = static_cast<Single>(value);
+  if (rule.real()) return rule.acceptsNumber(numtext::generalFormValue(typed));
+  QString entry = numtext::leadingSpaceForm(typed);
   Single number = 0;
   QString text;
-  return calc::CheckRange(rest, entry, number, text);
+  return rule.check(entry, number, text);
 }
 
 // The value solved for, or a result row, beyond what the row would accept if it were typed: the

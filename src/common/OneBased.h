@@ -22,6 +22,9 @@ class Array1 {
   explicit Array1(int upper, const T& init = T{}) : data_(checkedSize(upper), init) {}
 
   int upper() const { return static_cast<int>(data_.size()); }
+  // Element 1 ... upper() in a row, for loops that have checked their bounds once.
+  T* data() { return data_.data(); }
+  const T* data() const { return data_.data(); }
   T& operator()(int i) { return data_[index(i)]; }
   const T& operator()(int i) const { return data_[index(i)]; }
   bool operator==(const Array1&) const = default;

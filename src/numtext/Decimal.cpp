@@ -87,9 +87,11 @@ double timesPowerOfTen(double magnitude, int n) {
 // precision. The scaling is off by a few 10^-9 at most, which decides nothing unless what
 // follows the 7 digits lies within 10^-6 of a half: false then, for the exact digits to decide.
 bool sevenScaledDigits(double magnitude, Decimal& d) {
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  // The decimal exponent from the binary one: log10(2) times it is within one of the exact
+  // exponent, and the scaled value tells which way.
+  constexpr double kLog10Of2 = 0.30102999566398120;
+  int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * kLog10Of2));
   double y = timesPowerOfTen(magnitude, 6 - exponent);
-  // log10 can be off by one next to a power of ten.
   if (y >= 1e7 || y < 1e6) {
     exponent += y >= 1e7 ? 1 : -1;
     y = timesPowerOfTen(magnitude, 6 - exponent);
@@ -103,9 +105,13 @@ bool sevenScaledDigits(double magnitude, Decimal& d) {
     ++exponent;
   }
   if (digits < 1'000'000 || digits >= 10'000'000) return false;
-  d.digits = std::to_string(digits);
+  // Seven digits, the trailing zeros dropped.
+  while (digits % 10 == 0)
+    digits /= 10;
+  char text[8];
+  char* end = std::to_chars(text, text + sizeof text, digits).ptr;
+  d.digits.assign(text, end);
   d.point = exponent + 1;
-  normalise(d);
   return true;
 }
 

@@ -1,12 +1,15 @@
 #include "numtext/NumberFormat.h"
 
+#include <QVarLengthArray>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "common/TextKeys.h"
 #include "numtext/Decimal.h"
 
 namespace vantrel::numtext {
@@ -218,9 +221,31 @@ Section parseSection(QStringView s) {
 }
 
 // Shows the magnitude `v` through a section; `negative` asks for the minus sign of section 1.
+// The characters of a shown value, gathered on the stack and made a QString once.
+class Chars {
+ public:
+  Chars& operator+=(QChar c) {
+    chars_.append(c);
+    return *this;
+  }
+  Chars& operator+=(QLatin1Char c) { return *this += QChar(c); }
+  Chars& operator+=(QStringView text) {
+    chars_.append(text.data(), text.size());
+    return *this;
+  }
+  Chars& operator+=(QLatin1StringView text) {
+    for (const char c : text)
+      chars_.append(QChar(QLatin1Char(c)));
+    return *this;
+  }
+  QString text() const { return QString(chars_.constData(), chars_.size()); }
+
+ private:
+  QVarLengthArray<QChar, 48> chars_;
+};
+
 QString renderSection(const Section& sec, Decimal v, bool negative) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(sec.tokens.size()) + 16);
+  Chars out;
   const std::int64_t k = sec.integerPlaceholders;
   const std::int64_t n = sec.fractionPlaceholders;
 
@@ -231,7 +256,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
       if (t.kind == TokenKind::Percent) out += u'%';
       if (t.kind == TokenKind::Point) out += u'.';
     }
-    return out;
+    return out.text();
   }
 
   if (!v.isZero()) v.point += 2 * sec.percents;
@@ -324,7 +349,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
           text += '+';
         }
         appendExponentDigits(text, exponent < 0 ? -exponent : exponent, t.exponentZeros);
-        out += QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+        out += QLatin1StringView(text.data(), static_cast<qsizetype>(text.size()));
         break;
       }
       case TokenKind::Literal:
@@ -332,7 +357,7 @@ QString renderSection(const Section& sec, Decimal v, bool negative) {
         break;
     }
   }
-  return out;
+  return out.text();
 }
 
 bool equalsIgnoringAsciiCase(QStringView text, const char* name) {
@@ -349,6 +374,72 @@ bool equalsIgnoringAsciiCase(QStringView text, const char* name) {
   return i == text.size();
 }
 
+// A pattern split into its sections (at each ";" outside quotes and not escaped; those after
+// the fourth are ignored), each read; or a named format that gives the general form.
+struct ReadPattern {
+  QString text;  // the characters the sections' literals are views of
+  bool general = false;
+  std::size_t count = 0;
+  std::array<Section, 4> sections;
+  std::array<bool, 4> empty{};
+};
+
+ReadPattern readPatternText(QString text) {
+  ReadPattern read;
+  read.text = std::move(text);
+  const QStringView pattern = read.text;
+  std::array<QStringView, 4> parts;
+  qsizetype start = 0;
+  bool inQuote = false;
+  for (qsizetype i = 0; i < pattern.size() && read.count < parts.size(); ++i) {
+    const QChar c = pattern[i];
+    if (inQuote) {
+      if (c == u'"') inQuote = false;
+    } else if (c == u'"') {
+      inQuote = true;
+    } else if (c == u'\\') {
+      ++i;
+    } else if (c == u';') {
+      parts[read.count++] = pattern.sliced(start, i - start);
+      start = i + 1;
+    }
+  }
+  if (read.count < parts.size())
+    parts[read.count++] = pattern.sliced(std::min(start, pattern.size()));
+  for (std::size_t k = 0; k < read.count; ++k) {
+    read.empty[k] = parts[k].isEmpty();
+    read.sections[k] = parseSection(parts[k]);
+  }
+  return read;
+}
+
+ReadPattern readNamedPattern(QStringView pattern) {
+  if (equalsIgnoringAsciiCase(pattern, "General Number") || pattern.isEmpty()) {
+    ReadPattern general;
+    general.general = true;
+    return general;
+  }
+  if (equalsIgnoringAsciiCase(pattern, "Fixed")) return readPatternText(QStringLiteral("0.00"));
+  if (equalsIgnoringAsciiCase(pattern, "Standard"))
+    return readPatternText(QStringLiteral("#,##0.00"));
+  if (equalsIgnoringAsciiCase(pattern, "Percent")) return readPatternText(QStringLiteral("0.00%"));
+  if (equalsIgnoringAsciiCase(pattern, "Scientific"))
+    return readPatternText(QStringLiteral("0.00E+00"));
+  return readPatternText(pattern.toString());
+}
+
+// A page's values are shown through the same few dozen patterns over and over: each is read on
+// this thread's first use and kept (past a few hundred patterns, only until the next one).
+const ReadPattern& readPattern(QStringView pattern) {
+  constexpr std::size_t kKept = 256;
+  thread_local std::unordered_map<QString, ReadPattern, TextHash, TextEqual> kept;
+  thread_local ReadPattern unkept;
+  const auto found = kept.find(pattern);
+  if (found != kept.end()) return found->second;
+  if (kept.size() >= kKept) return unkept = readNamedPattern(pattern);
+  return kept.emplace(pattern.toString(), readNamedPattern(pattern)).first->second;
+}
+
 }  // namespace
 
 QString generalForm(Single value) {
@@ -363,46 +454,21 @@ QString leadingSpaceForm(Single value) {
 
 QString formatPattern(Single value, QStringView pattern) {
   if (!std::isfinite(value)) return generalForm(value);
-  if (equalsIgnoringAsciiCase(pattern, "General Number")) return generalForm(value);
-  if (equalsIgnoringAsciiCase(pattern, "Fixed")) return formatPattern(value, u"0.00");
-  if (equalsIgnoringAsciiCase(pattern, "Standard")) return formatPattern(value, u"#,##0.00");
-  if (equalsIgnoringAsciiCase(pattern, "Percent")) return formatPattern(value, u"0.00%");
-  if (equalsIgnoringAsciiCase(pattern, "Scientific")) return formatPattern(value, u"0.00E+00");
-  if (pattern.isEmpty()) return generalForm(value);
-
-  // Split at each ";" outside quotes and not escaped; sections after the fourth are ignored.
-  std::array<QStringView, 4> sections;
-  std::size_t count = 0;
-  qsizetype start = 0;
-  bool inQuote = false;
-  for (qsizetype i = 0; i < pattern.size() && count < sections.size(); ++i) {
-    const QChar c = pattern[i];
-    if (inQuote) {
-      if (c == u'"') inQuote = false;
-    } else if (c == u'"') {
-      inQuote = true;
-    } else if (c == u'\\') {
-      ++i;
-    } else if (c == u';') {
-      sections[count++] = pattern.sliced(start, i - start);
-      start = i + 1;
-    }
-  }
-  if (count < sections.size()) sections[count++] = pattern.sliced(std::min(start, pattern.size()));
-
-  QStringView chosen = sections[0];
+  const ReadPattern& read = readPattern(pattern);
+  if (read.general) return generalForm(value);
+  const Section* chosen = &read.sections[0];
   bool minus = false;
   if (value == 0) {
-    if (count >= 3 && !sections[2].isEmpty()) chosen = sections[2];
+    if (read.count >= 3 && !read.empty[2]) chosen = &read.sections[2];
   } else if (value < 0) {
-    if (count >= 2 && !sections[1].isEmpty()) {
-      chosen = sections[1];
+    if (read.count >= 2 && !read.empty[1]) {
+      chosen = &read.sections[1];
     } else {
       minus = true;
     }
   }
-  if (chosen.isEmpty()) return generalForm(value);
-  return renderSection(parseSection(chosen), sevenDigits(value), minus);
+  if (chosen == &read.sections[0] && read.empty[0]) return generalForm(value);
+  return renderSection(*chosen, sevenDigits(value), minus);
 }
 
 QString shortestText(Single value) {

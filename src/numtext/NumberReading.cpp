@@ -207,6 +207,13 @@ double leadingDouble(QStringView text) {
   return toBinary<double>(Scanner(text, true).scan());
 }
 
+Single generalFormValue(Single value) {
+  Scanned s;
+  s.value = sevenDigits(value);
+  s.negative = value < 0;
+  return toBinary<Single>(s);
+}
+
 qsizetype leadingNumberLength(QStringView text) {
   return Scanner(text, true).scan().end;
 }

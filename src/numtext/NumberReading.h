@@ -25,6 +25,11 @@ double leadingDouble(QStringView text);
 // the value (a unit written after it, for example).
 qsizetype leadingNumberLength(QStringView text);
 
+// The Single that the general form of value (generalForm of NumberFormat.h) reads back as with
+// leadingSingle, without the text: value rounded to seven significant digits, then to the
+// nearest Single. 0 for NaN and the infinities, whose forms hold no number.
+Single generalFormValue(Single value);
+
 // Complete-number reading: the whole text, trimmed of blanks, tabs, CR and LF, must be a number
 // (NumberError TypeMismatch otherwise); the value is rounded to an Integer as above.
 Integer completeInteger(QStringView text);

@@ -1,5 +1,7 @@
 #include "solve/BatchCases.h"
 
+#include <charconv>
+
 #include "numtext/NumberFormat.h"
 #include "numtext/NumberReading.h"
 #include "solve/CsvInput.h"
@@ -43,45 +45,59 @@ QString oneLine(const QString& message) {
   return lines.join(u' ');
 }
 
+void appendNumber(QString& out, std::int64_t n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out += QLatin1StringView(digits, end - digits);
+}
+
 // The Reynolds number, the regime and the findings joined into one cell, each led by ",".
-QString csvChecks(const checks::PageChecks& c) {
-  QString out(u',');
+void appendCsvChecks(QString& out, const checks::PageChecks& c) {
+  out += u',';
   if (c.reynolds) out += numtext::shortestText(static_cast<Single>(*c.reynolds));
   out += u',';
   if (c.regime) out += checks::regimeName(*c.regime);
-  return out + u',' + csvField(findingLines(c).join(QStringLiteral(" | ")));
+  out += u',';
+  if (!c.findings.empty()) appendCsvField(out, findingLines(c).join(QStringLiteral(" | ")));
 }
 
-QString csvLine(const CaseOutcome& outcome, int rowCount) {
-  QString out;
-  out.reserve(16 * rowCount + outcome.message.size() + 40);
+void appendCsvLine(QString& out, const CaseOutcome& outcome, int rowCount) {
   if (outcome.report) {
     for (const VariableLine& v : outcome.report->variables) {
-      out += csvField(v.value);
+      appendCsvField(out, v.value);
       out += u',';
     }
   } else {
-    out += QString(rowCount, u',');
+    for (int i = 0; i < rowCount; ++i)
+      out += u',';
   }
-  out += QString::number(outcome.status);
+  appendNumber(out, outcome.status);
   out += u',';
-  out += csvField(oneLine(outcome.message));
-  out += outcome.report ? csvChecks(outcome.report->checks) : QStringLiteral(",,,");
+  appendCsvField(out, oneLine(outcome.message));
+  if (outcome.report)
+    appendCsvChecks(out, outcome.report->checks);
+  else
+    out += QLatin1StringView(",,,");
   out += u'\n';
-  return out;
 }
 
-QString jsonLine(const CaseOutcome& outcome, std::int64_t line) {
-  const QString added = QStringLiteral("\"line\": %1, \"status\": %2, \"message\": %3}\n")
-                            .arg(line)
-                            .arg(outcome.status)
-                            .arg(jsonString(oneLine(outcome.message)));
-  if (!outcome.report) return u'{' + added;
-  // The one-page object, whatever fields it has, ends in "}\n": the case's fields go before
-  // its closing brace.
-  QString object = formatReport(*outcome.report, Format::Json);
-  object.chop(2);
-  return object + QStringLiteral(", ") + added;
+void appendJsonLine(QString& out, const CaseOutcome& outcome, std::int64_t line) {
+  if (outcome.report) {
+    // The one-page object, whatever fields it has, ends in "}\n": the case's fields go before
+    // its closing brace.
+    appendJsonReport(out, *outcome.report);
+    out.chop(2);
+    out += QLatin1StringView(", ");
+  } else {
+    out += u'{';
+  }
+  out += QLatin1StringView("\"line\": ");
+  appendNumber(out, line);
+  out += QLatin1StringView(", \"status\": ");
+  appendNumber(out, outcome.status);
+  out += QLatin1StringView(", \"message\": ");
+  appendJsonString(out, oneLine(outcome.message));
+  out += QLatin1StringView("}\n");
 }
 
 }  // namespace
@@ -164,8 +180,12 @@ QString csvHeader(const datafile::PageTables& t, const CaseSetup& setup) {
   return out + QStringLiteral("status,message,reynolds,regime,checks\n");
 }
 
-QString caseLine(const CaseOutcome& outcome, std::int64_t line, Format format, int rowCount) {
-  return format == Format::Json ? jsonLine(outcome, line) : csvLine(outcome, rowCount);
+void appendCaseLine(QString& out, const CaseOutcome& outcome, std::int64_t line, Format format,
+                    int rowCount) {
+  if (format == Format::Json)
+    appendJsonLine(out, outcome, line);
+  else
+    appendCsvLine(out, outcome, rowCount);
 }
 
 }  // namespace vantrel::solve

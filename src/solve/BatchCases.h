@@ -42,6 +42,8 @@ QString csvHeader(const datafile::PageTables& tables, const CaseSetup& setup);
 // Reynolds number, the regime and the findings of the checks ("warning: ... | note: ..."; all
 // but status and message empty when refused). JSON: the one-page object with "line", "status"
 // and "message" added (only these three when refused). The message is on one line.
-QString caseLine(const CaseOutcome& outcome, std::int64_t line, Format format, int rowCount);
+// It is appended to `out`.
+void appendCaseLine(QString& out, const CaseOutcome& outcome, std::int64_t line, Format format,
+                    int rowCount);
 
 }  // namespace vantrel::solve

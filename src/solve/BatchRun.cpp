@@ -67,13 +67,13 @@ class CaseWorker {
   CaseWorker& operator=(const CaseWorker&) = delete;
 
   QByteArray operator()(const Chunk& chunk) {
-    QString out;
+    out_.resize(0);  // the buffer keeps its room from chunk to chunk
     for (const Record& record : chunk) {
       const CaseOutcome outcome = solveLine(page_, columns_, record.text);
       if (outcome.status != kSolved) anyFailed_ = true;
-      out += caseLine(outcome, record.line, format_, rowCount_);
+      appendCaseLine(out_, outcome, record.line, format_, rowCount_);
     }
-    return out.toUtf8();
+    return out_.toUtf8();
   }
 
  private:
@@ -83,6 +83,7 @@ class CaseWorker {
   Format format_;
   int rowCount_;
   std::atomic<bool>& anyFailed_;
+  QString out_;
 };
 
 int workerCount(int asked) {

@@ -4,36 +4,42 @@
 
 namespace vantrel::solve {
 
-QString csvField(const QString& text) {
+void appendCsvField(QString& out, QStringView text) {
   const bool quote =
       !text.isEmpty() && (text.front().isSpace() || text.back().isSpace() ||
                           std::any_of(text.begin(), text.end(), [](QChar c) {
                             return c == u',' || c == u'"' || c == u'\n' || c == u'\r';
                           }));
-  if (!quote) return text;
-  QString doubled = text;
-  doubled.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-  return u'"' + doubled + u'"';
+  if (!quote) {
+    out += text;
+    return;
+  }
+  out += u'"';
+  for (const QChar c : text) {
+    if (c == u'"') out += u'"';
+    out += c;
+  }
+  out += u'"';
 }
 
-QString jsonString(const QString& text) {
-  QString out = QStringLiteral("\"");
+void appendJsonString(QString& out, QStringView text) {
+  out += u'"';
   for (const QChar c : text) {
     switch (c.unicode()) {
       case u'"':
-        out += QStringLiteral("\\\"");
+        out += QLatin1StringView("\\\"");
         break;
       case u'\\':
-        out += QStringLiteral("\\\\");
+        out += QLatin1StringView("\\\\");
         break;
       case u'\n':
-        out += QStringLiteral("\\n");
+        out += QLatin1StringView("\\n");
         break;
       case u'\r':
-        out += QStringLiteral("\\r");
+        out += QLatin1StringView("\\r");
         break;
       case u'\t':
-        out += QStringLiteral("\\t");
+        out += QLatin1StringView("\\t");
         break;
       default:
         if (c.unicode() < 0x20) {
@@ -43,7 +49,20 @@ QString jsonString(const QString& text) {
         }
     }
   }
-  return out + u'"';
+  out += u'"';
+}
+
+QString csvField(const QString& text) {
+  QString out;
+  appendCsvField(out, text);
+  return out;
+}
+
+QString jsonString(const QString& text) {
+  QString out;
+  out.reserve(text.size() + 2);
+  appendJsonString(out, text);
+  return out;
 }
 
 }  // namespace vantrel::solve

@@ -2,6 +2,7 @@
 // Text as a CSV cell and as a JSON string.
 
 #include <QString>
+#include <QStringView>
 
 namespace vantrel::solve {
 
@@ -10,5 +11,9 @@ namespace vantrel::solve {
 QString csvField(const QString& text);
 // The text as a JSON string literal, quotes included.
 QString jsonString(const QString& text);
+
+// The same, appended to `out`: a batch writes every case into one buffer.
+void appendCsvField(QString& out, QStringView text);
+void appendJsonString(QString& out, QStringView text);
 
 }  // namespace vantrel::solve

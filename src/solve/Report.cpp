@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "numtext/NumberFormat.h"
 #include "solve/Escaping.h"
@@ -44,60 +45,100 @@ QString textReport(const PageReport& r) {
 QString csvReport(const PageReport& r) {
   QString out = QStringLiteral("name,value,unit,base,unknown\n");
   for (const VariableLine& v : r.variables) {
-    out += csvField(v.name) + u',' + csvField(v.value) + u',' + csvField(v.unit) + u',' +
-           numtext::shortestText(v.base) + u',' + (v.unknown ? u'1' : u'0') + u'\n';
+    appendCsvField(out, v.name);
+    out += u',';
+    appendCsvField(out, v.value);
+    out += u',';
+    appendCsvField(out, v.unit);
+    out += u',';
+    out += numtext::shortestText(v.base);
+    out += v.unknown ? QLatin1StringView(",1\n") : QLatin1StringView(",0\n");
   }
   return out;
 }
 
 // "reynolds", "regime" and "checks", each led by ", ".
-QString jsonChecks(const checks::PageChecks& c) {
-  const QString null = QStringLiteral("null");
-  QStringList findings;
-  for (const checks::Finding& f : c.findings) {
-    findings << QStringLiteral("{\"level\": %1, \"text\": %2}")
-                    .arg(jsonString(f.level == checks::Level::Warning ? QStringLiteral("warning")
-                                                                      : QStringLiteral("note")),
-                         jsonString(f.text));
+void appendJsonChecks(QString& out, const checks::PageChecks& c) {
+  out += QLatin1StringView(", \"reynolds\": ");
+  if (c.reynolds)
+    out += numtext::shortestText(static_cast<Single>(*c.reynolds));
+  else
+    out += QLatin1StringView("null");
+  out += QLatin1StringView(", \"regime\": ");
+  if (c.regime)
+    appendJsonString(out, checks::regimeName(*c.regime));
+  else
+    out += QLatin1StringView("null");
+  out += QLatin1StringView(", \"checks\": [");
+  for (std::size_t i = 0; i < c.findings.size(); ++i) {
+    const checks::Finding& f = c.findings[i];
+    if (i > 0) out += QLatin1StringView(", ");
+    out += QLatin1StringView("{\"level\": ");
+    appendJsonString(out, f.level == checks::Level::Warning ? u"warning" : u"note");
+    out += QLatin1StringView(", \"text\": ");
+    appendJsonString(out, f.text);
+    out += u'}';
   }
-  return QStringLiteral(", \"reynolds\": %1, \"regime\": %2, \"checks\": [%3]")
-      .arg(c.reynolds ? numtext::shortestText(static_cast<Single>(*c.reynolds)) : null,
-           c.regime ? jsonString(checks::regimeName(*c.regime)) : null,
-           findings.join(QStringLiteral(", ")));
+  out += u']';
 }
 
 // ", \"table\": {...}" for a value taken from a table, the row and its source.
-QString jsonTable(const record::TableCitation& table) {
-  if (table.entry.isEmpty()) return {};
-  return QStringLiteral(", \"table\": {\"entry\": %1, \"source\": %2}")
-      .arg(jsonString(table.entry), jsonString(table.source));
+void appendJsonTable(QString& out, const record::TableCitation& table) {
+  if (table.entry.isEmpty()) return;
+  out += QLatin1StringView(", \"table\": {\"entry\": ");
+  appendJsonString(out, table.entry);
+  out += QLatin1StringView(", \"source\": ");
+  appendJsonString(out, table.source);
+  out += u'}';
 }
 
 // ", \"iterations\": [...]" when asked for.
-QString jsonIterations(const PageReport& r) {
-  if (!r.iterations) return {};
-  QStringList passes;
-  for (const IterationLine& i : *r.iterations) {
-    passes << QStringLiteral("{\"step\": %1, \"trial\": %2, \"residual\": %3}")
-                  .arg(QString::number(i.step), numtext::shortestText(i.trial),
-                       numtext::shortestText(i.residual));
+void appendJsonIterations(QString& out, const PageReport& r) {
+  if (!r.iterations) return;
+  out += QLatin1StringView(", \"iterations\": [");
+  for (std::size_t n = 0; n < r.iterations->size(); ++n) {
+    const IterationLine& i = (*r.iterations)[n];
+    if (n > 0) out += QLatin1StringView(", ");
+    out += QLatin1StringView("{\"step\": ");
+    out += QString::number(i.step);
+    out += QLatin1StringView(", \"trial\": ");
+    out += numtext::shortestText(i.trial);
+    out += QLatin1StringView(", \"residual\": ");
+    out += numtext::shortestText(i.residual);
+    out += u'}';
   }
-  return QStringLiteral(", \"iterations\": [%1]").arg(passes.join(QStringLiteral(", ")));
-}
-
-QString jsonReport(const PageReport& r) {
-  QStringList variables;
-  for (const VariableLine& v : r.variables) {
-    variables << QStringLiteral("{\"name\": %1, \"value\": %2, \"unit\": %3, \"base\": %4%5}")
-                     .arg(jsonString(v.name), jsonString(v.value), jsonString(v.unit),
-                          numtext::shortestText(v.base), jsonTable(v.table));
-  }
-  return QStringLiteral("{\"page\": %1, \"title\": %2, \"unknown\": %3, \"variables\": [%4]%5}\n")
-      .arg(jsonString(r.page), jsonString(r.title), jsonString(r.unknown),
-           variables.join(QStringLiteral(", ")), jsonChecks(r.checks) + jsonIterations(r));
+  out += u']';
 }
 
 }  // namespace
+
+void appendJsonReport(QString& out, const PageReport& r) {
+  out += QLatin1StringView("{\"page\": ");
+  appendJsonString(out, r.page);
+  out += QLatin1StringView(", \"title\": ");
+  appendJsonString(out, r.title);
+  out += QLatin1StringView(", \"unknown\": ");
+  appendJsonString(out, r.unknown);
+  out += QLatin1StringView(", \"variables\": [");
+  for (std::size_t i = 0; i < r.variables.size(); ++i) {
+    const VariableLine& v = r.variables[i];
+    if (i > 0) out += QLatin1StringView(", ");
+    out += QLatin1StringView("{\"name\": ");
+    appendJsonString(out, v.name);
+    out += QLatin1StringView(", \"value\": ");
+    appendJsonString(out, v.value);
+    out += QLatin1StringView(", \"unit\": ");
+    appendJsonString(out, v.unit);
+    out += QLatin1StringView(", \"base\": ");
+    out += numtext::shortestText(v.base);
+    appendJsonTable(out, v.table);
+    out += u'}';
+  }
+  out += u']';
+  appendJsonChecks(out, r.checks);
+  appendJsonIterations(out, r);
+  out += QLatin1StringView("}\n");
+}
 
 QStringList findingLines(const checks::PageChecks& c) {
   QStringList lines;
@@ -113,6 +154,7 @@ PageReport reportOf(const calc::PageSession& session) {
   PageReport r;
   r.page = session.pageCaption();
   r.title = session.pageTitle();
+  r.variables.reserve(static_cast<std::size_t>(std::max<Integer>(session.rowCount(), 0)));
   for (Integer i = 1; i <= session.rowCount(); ++i) {
     VariableLine v;
     v.name = variableName(session.caption(i));
@@ -126,7 +168,7 @@ PageReport reportOf(const calc::PageSession& session) {
     v.base = session.value(i);
     v.unknown = i == session.unknown();
     if (v.unknown) r.unknown = v.name;
-    r.variables.push_back(v);
+    r.variables.push_back(std::move(v));
   }
   r.checks = checks::checkPage(session);
   return r;
@@ -136,8 +178,11 @@ QString formatReport(const PageReport& report, Format format) {
   switch (format) {
     case Format::Csv:
       return csvReport(report);
-    case Format::Json:
-      return jsonReport(report);
+    case Format::Json: {
+      QString out;
+      appendJsonReport(out, report);
+      return out;
+    }
     case Format::Text:
     case Format::Html:  // the calculation record, made from the page itself (solvePage)
       break;

@@ -50,6 +50,8 @@ struct PageReport {
 PageReport reportOf(const calc::PageSession& session);
 
 QString formatReport(const PageReport& report, Format format);
+// The JSON form of formatReport, appended to `out`.
+void appendJsonReport(QString& out, const PageReport& report);
 // The findings of the checks as the command line words them: "warning: ...", "note: ...".
 QStringList findingLines(const checks::PageChecks& checks);
 // What goes to standard error beside the report: the checks of a CSV report, whose standard
