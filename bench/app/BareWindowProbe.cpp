@@ -1,7 +1,8 @@
 // The yardstick of start-up: bare Qt Widgets windows with the calculator's controls (the splash
 // window with its labels and progress bar, shown while the main window is built; the main window
 // with the tab strip, frames, eight rows, buttons, unit list, tip box and status bar), built and
-// shown with nothing loaded and nothing computed. Writes "shown" as the calculator's probe does.
+// shown with nothing loaded and nothing computed. Writes "shown" as the calculator's probe does
+// and ends, or with --stay stays up (bench/app/visible_startup.py ends it).
 
 #include <QApplication>
 #include <QCheckBox>
@@ -75,10 +76,12 @@ int main(int argc, char** argv) {
   status->setGeometry(0, 417, 670, 23);
   splash.close();
   window.show();
-  QTimer::singleShot(0, [] {
+  // --stay keeps the window up until the process is ended, for a measure taken from outside.
+  const bool stay = QCoreApplication::arguments().contains(QStringLiteral("--stay"));
+  QTimer::singleShot(0, [stay] {
     std::puts("shown");
     std::fflush(stdout);
-    QCoreApplication::exit(0);
+    if (!stay) QCoreApplication::exit(0);
   });
   return application.exec();
 }
