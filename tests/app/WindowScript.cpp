@@ -181,6 +181,10 @@ void WindowScript::step(const QString& word) {
     other_ = std::make_unique<QWidget>();
     other_->show();
     QApplication::setActiveWindow(other_.get());
+    // On a desktop the window manager's own activation of the new window comes later; waiting
+    // for it keeps it from arriving after "back" and taking the focus from the page again.
+    other_->activateWindow();
+    (void)QTest::qWaitForWindowActive(other_.get());
   } else if (word == "back") {
     run_.activate();
   } else if (word == "snap") {
