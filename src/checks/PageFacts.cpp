@@ -104,6 +104,9 @@ std::optional<double> PageFacts::reynoldsNumber() const {
   const double nu = water_ ? kWaterViscosity : value(Quantity::Viscosity);
   double d = value(pipe->diameter);
   if (formula_ == Formula::Manning) d = hydraulicDiameter(d, value(Quantity::DepthRatio));
+  // A diameter solved below zero (the head loss of a fitting fits D and -D alike) has no flow
+  // regime; the range warning on its row already says what is wrong.
+  if (!(d > 0)) return std::nullopt;
   const double re = std::fabs(value(pipe->velocity)) * d / nu;
   if (!(nu > 0) || !std::isfinite(re)) return std::nullopt;
   return re;

@@ -74,6 +74,14 @@ TEST(Reynolds, IsFormedFromThePagesPipeVelocityDiameterAndViscosity) {
     EXPECT_EQ(checks.regime, c.regime);
     EXPECT_EQ(checks.fluid.isEmpty(), c.state.page == kColebrook);
   }
+  // A diameter solved or entered at or below zero has no Reynolds number (and so no regime line).
+  const PageState noPipe[] = {{kValves, {{1, -2.05e-6f}, {3, 7e-21f}, {5, 9.07e9f}}},
+                              {kHazen, {{1, 0}}},
+                              {kManning, {{1, -0.5f}, {4, 0.5f}, {9, 0.01f}}}};
+  for (const PageState& state : noPipe) {
+    Session s(state);
+    EXPECT_FALSE(checkPage(s.session).reynolds.has_value()) << state.page;
+  }
 }
 
 TEST(Reynolds, SplitsAt2000And4000AndIsWrittenShort) {
