@@ -74,7 +74,12 @@ bool TablePicker::serves(Integer row) {
 
 bool TablePicker::eventFilter(QObject* watched, QEvent* event) {
   if (watched == form_.window) {
-    if (event->type() == QEvent::WindowActivate) openPending();
+    // Read once the window is up, not while it is being shown: the first activation comes
+    // after the window is on the screen.
+    if (event->type() == QEvent::WindowActivate) {
+      tables_.startReading();
+      openPending();
+    }
     return false;
   }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::ContextMenu) return false;

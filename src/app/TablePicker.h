@@ -40,8 +40,6 @@ class TablePicker : public QObject {
   TablePicker(pages::PageDataForm& form, QWidget* window, const QStringList& folders);
   ~TablePicker() override;
 
-  // Starts reading the tables in the background.
-  void startReading() { tables_.startReading(); }
   // Listens to a row's value box for the key and the context menu.
   void watchRow(const pages::PageRow& row);
   // Whether some table serves row i of the page on show (never the unknown's row).

@@ -143,7 +143,6 @@ bool frmPageData::Form_Load() {
       new TablePicker(*form_, this, TablePicker::foldersFor(program_.DataFile, program_.AppFolder));
   for (int i = 1; i <= form_->controls.rowCount(); ++i)
     picker_->watchRow(form_->controls.row(i));
-  picker_->startReading();
   qCInfo(lcStartup).noquote() << "page 1 shown:" << windowTitle();
   return true;
 }
