@@ -10,7 +10,7 @@ function(vantrel_library name)
 endfunction()
 
 # vantrel_test(<name> [OWN_MAIN] SOURCES ... LIBS ...): a GoogleTest program registered with
-# CTest. Every test runs without a display and with its own settings folder. OWN_MAIN: the
+# CTest. Every test runs without a display and with its own settings and data folders. OWN_MAIN: the
 # sources bring their own main() (to create the application object first).
 function(vantrel_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
@@ -23,9 +23,15 @@ function(vantrel_test name)
   target_compile_definitions(${name} PRIVATE
     VANTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     VANTREL_SHIPPED_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data")
+  # The environment is given through `env`, each variable an argument of its own: a list given as
+  # a discovered test's ENVIRONMENT property would keep only its first variable.
+  find_program(VANTREL_ENV env REQUIRED)
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${VANTREL_ENV}
+    QT_QPA_PLATFORM=offscreen
+    XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
+    XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data
+    VANTREL_MODULE_DIR=${VANTREL_BUILD_MODULEDIR})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # vantrel_bench(<name> SOURCES ... LIBS ...): a Google Benchmark program (not run by CTest).

@@ -18,7 +18,7 @@
 #include "curves/PartFull.h"
 #include "datafile/LoadSequence.h"
 #include "plot/Painter.h"
-#include "record/RecordOutput.h"
+#include "record/RecordFiles.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include "common/KeyCodes.h"
 #include "curves/Figure.h"
 #include "input/ValueEntry.h"
+#include "modules/Drawing.h"
+#include "modules/ModuleEntry.h"
 #include "pages/PageDataForm.h"
 #include "record/PageCopy.h"
 #include "record/RecordHtml.h"
@@ -25,13 +28,33 @@
 
 namespace vantrel::app {
 
+namespace {
+
+ui::PrintDialogEntry printDialog(QString& error) {
+  return reinterpret_cast<ui::PrintDialogEntry>(
+      modules::moduleEntry(QCoreApplication::applicationDirPath(),
+                           QStringLiteral("vantrel-print.so"), ui::kPrintDialogEntryName, error));
+}
+
+// Writes the record's file through the drawing module; why it could not, or an empty string.
+QString saveRecordFile(const record::RecordDraft& draft, const QString& path) {
+  modules::DrawingJob job;
+  job.record = &draft;
+  job.recordPath = path;
+  const QString unusable = modules::runDrawingJob(job, QCoreApplication::applicationDirPath());
+  return unusable.isEmpty() ? job.recordError : unusable;
+}
+
+}  // namespace
+
 PageCommands::PageCommands(pages::PageDataForm& form, ui::Dialogs& dialogs,
                            ui::FileAndPrintDialogs* documents, ui::RecordFolderStore& recordFolders,
                            QWidget* window)
     : QObject(window),
       form_(form),
       dialogs_(dialogs),
-      ownDocuments_(documents ? nullptr : std::make_unique<ui::QtFileAndPrintDialogs>(window)),
+      ownDocuments_(documents ? nullptr
+                              : std::make_unique<ui::QtFileAndPrintDialogs>(window, printDialog)),
       documents_(documents ? *documents : *ownDocuments_),
       recordFolders_(recordFolders),
       window_(window),
@@ -127,7 +150,7 @@ void PageCommands::saveRecord() {
       {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("Web page (*.html *.htm)")});
   if (path.isEmpty()) return;
   const calc::PageSession session = form_.session();
-  const QString why = record::saveRecordFile(recordDraft(session), path);
+  const QString why = saveRecordFile(recordDraft(session), path);
   if (why.isEmpty()) {
     recordFolders_.write(QFileInfo(path).absolutePath());
     return;
@@ -142,11 +165,13 @@ void PageCommands::printRecord() {
   const calc::PageSession session = form_.session();
   const record::RecordDraft draft = recordDraft(session);
   bool printed = true;
+  QString unusable;
   documents_.print(
-      [&](QPagedPaintDevice& printer) { printed = record::printRecord(draft, printer); });
-  if (!printed) {
-    dialogs_.message(QStringLiteral("The calculation record could not be printed."),
-                     ui::MessageIcon::Critical);
+      [&](QPagedPaintDevice& printer) { printed = record::printRecord(draft, printer); }, unusable);
+  if (!printed || !unusable.isEmpty()) {
+    QString text = QStringLiteral("The calculation record could not be printed.");
+    if (!unusable.isEmpty()) text += u'\r' + unusable;
+    dialogs_.message(text, ui::MessageIcon::Critical);
   }
 }
 

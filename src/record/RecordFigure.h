@@ -1,7 +1,7 @@
 #pragma once
 // The plot in the calculation record. On paper the record's HTML, laid out by Qt's text engine,
 // holds an image of the plot's size that stands for it, and the handler below paints the figure
-// in its place: vector graphics on a PDF page. The record written as HTML holds the figure as SVG.
+// in its place: vector graphics on a PDF page.
 
 #include <QObject>
 #include <QTextObjectInterface>
@@ -10,10 +10,13 @@
 
 namespace vantrel::record {
 
+// The plot's size in the record's pixels (CSS pixels, 96 to the inch): the width of its text on
+// an A4 page, at most, and a height that leaves room for the working.
+inline constexpr int kFigureWidth = 600;
+inline constexpr int kFigureHeight = 300;
+
 // The image that stands for the plot on paper.
 QString paperFigureHtml();
-// The figure as SVG, ready to stand in HTML: named and described for a screen reader.
-QString svgFigureHtml(const curves::Figure& figure);
 
 // Paints the figure where the text engine has placed its stand-in; registered for the images of
 // a document that holds no other.

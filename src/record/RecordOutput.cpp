@@ -4,9 +4,8 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -35,17 +34,6 @@ QMarginsF marginsOf(const QPageLayout& layout) {
           std::max(has.right(), kMargins.right()), std::max(has.bottom(), kMargins.bottom())};
 }
 
-RecordParts partsOf(const RecordDraft& draft, int sheets, bool onPaper) {
-  RecordParts parts;
-  parts.solve = draft.solve;
-  parts.sheets = sheets;
-  if (draft.figure) {
-    parts.figure = onPaper ? paperFigureHtml() : svgFigureHtml(*draft.figure);
-    parts.figureDescription = draft.figure->description;
-  }
-  return parts;
-}
-
 // The record laid out as on a screen, in pages of the text area of a sheet of paper.
 class ScreenLayout {
  public:
@@ -71,7 +59,8 @@ class ScreenLayout {
       const qreal smallest = sheets == 1 ? kSmallestOnOneSheet : kSmallestPoints;
       // The type size only scales the text: the record is read once, and laid out again in each
       // size tried. Size i is smallest + i half points.
-      document_.setHtml(recordHtml(draft_.session, draft_.origin, partsOf(draft_, sheets, true)));
+      document_.setHtml(recordHtml(draft_.session, draft_.origin,
+                                   recordParts(draft_, sheets, paperFigureHtml())));
       const auto fits = [&](int i) { return setIn(smallest + i * kStep, sheets); };
       if (!fits(0)) {
         if (sheets == 1) continue;
@@ -123,6 +112,17 @@ QPageLayout recordPageLayout() {
   return {QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargins, QPageLayout::Millimeter};
 }
 
+RecordParts recordParts(const RecordDraft& draft, int sheets, const QString& figureHtml) {
+  RecordParts parts;
+  parts.solve = draft.solve;
+  parts.sheets = sheets;
+  if (draft.figure) {
+    parts.figure = figureHtml;
+    parts.figureDescription = draft.figure->description;
+  }
+  return parts;
+}
+
 RecordSetting recordSetting(const RecordDraft& draft, const QPageLayout& layout) {
   return ScreenLayout(draft, layout).setInLargestType();
 }
@@ -144,28 +144,6 @@ bool printRecord(const RecordDraft& draft, QPagedPaintDevice& device) {
     screen.paint(painter, page);
   }
   return painter.end();
-}
-
-QString recordFileHtml(const RecordDraft& draft) {
-  const RecordSetting setting = recordSetting(draft, recordPageLayout());
-  return recordHtml(draft.session, draft.origin, partsOf(draft, setting.sheets, false));
-}
-
-QString saveRecordFile(const RecordDraft& draft, const QString& path) {
-  if (!isPdfPath(path)) return saveRecordHtml(recordFileHtml(draft), path);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  QPdfWriter writer(&file);
-  writer.setPageLayout(recordPageLayout());
-  writer.setResolution(300);
-  writer.setTitle(QStringLiteral("Calculation record"));
-  writer.setCreator(programName() + u' ' + programVersion());
-  if (!printRecord(draft, writer)) {
-    file.cancelWriting();
-    return QStringLiteral("the PDF could not be made");
-  }
-  if (!file.commit()) return file.errorString();
-  return {};
 }
 
 }  // namespace vantrel::record

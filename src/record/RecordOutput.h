@@ -1,9 +1,8 @@
 #pragma once
 // The calculation record on paper: laid out on A4 pages of a PDF file or of a printer, text kept
 // as text, in the window's font family, the plot painted as vector graphics. The record stays one
-// page where it fits in legible type; otherwise its working begins a second sheet. The record
-// written as HTML gets the same sheets, with the plot as SVG. Needs Qt Gui, and a
-// QGuiApplication to run.
+// page where it fits in legible type; otherwise its working begins a second sheet. Needs Qt Gui,
+// and a QGuiApplication to run. The record's files are made in RecordFiles.h.
 
 #include <QString>
 #include <QtGlobal>
@@ -38,6 +37,9 @@ struct RecordSetting {
   qreal points = 11;
 };
 
+// The parts of draft's HTML when set on `sheets` sheets, the plot standing as figureHtml.
+RecordParts recordParts(const RecordDraft& draft, int sheets, const QString& figureHtml);
+
 // The page of a record's PDF: A4 upright with its margins.
 QPageLayout recordPageLayout();
 
@@ -49,13 +51,5 @@ RecordSetting recordSetting(const RecordDraft& draft, const QPageLayout& layout)
 // Lays the record out on the pages of device and paints it. False when the device cannot be
 // painted on.
 bool printRecord(const RecordDraft& draft, QPagedPaintDevice& device);
-
-// The record as an HTML file: the plot as SVG, the sheets as on paper.
-QString recordFileHtml(const RecordDraft& draft);
-
-// Writes the record to path: an A4 PDF for a name ending in ".pdf" (isPdfPath), else the HTML.
-// An existing file is replaced only once the new one is complete. Returns why the file could not
-// be written, or an empty string.
-QString saveRecordFile(const RecordDraft& draft, const QString& path);
 
 }  // namespace vantrel::record

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "solve/Drawing.h"
+#include "modules/Drawing.h"
 #include "solve/SolveError.h"
 
 namespace vantrel::solve {
@@ -26,7 +26,7 @@ void addDrawings(RunResult& result, const PageCase& page, const datafile::PageTa
   if (!html && r.record.isEmpty() && r.plot.isEmpty()) return;
   const curves::Figure figure = plotOf(tables, page.session(), plot);
   std::optional<record::RecordDraft> draft;
-  DrawingJob job;
+  modules::DrawingJob job;
   if (html || !r.record.isEmpty()) {
     record::RecordOrigin origin = record::originNow(dataFile);
     origin.citations = page.citations();
@@ -39,7 +39,7 @@ void addDrawings(RunResult& result, const PageCase& page, const datafile::PageTa
     job.plot = &figure;
     job.plotPath = r.plot;
   }
-  const QString unusable = runDrawingJob(job, programFolder);
+  const QString unusable = modules::runDrawingJob(job, programFolder);
   const auto fail = [&](const QString& what, const QString& path, const QString& why) {
     if (why.isEmpty()) return;
     result.status = kBadUsage;

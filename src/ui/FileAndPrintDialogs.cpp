@@ -1,8 +1,6 @@
 #include "ui/FileAndPrintDialogs.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 
 namespace vantrel::ui {
@@ -32,13 +30,9 @@ QString QtFileAndPrintDialogs::saveFileName(const QString& title, const QString&
   return dialog.selectedFiles().value(0);
 }
 
-bool QtFileAndPrintDialogs::print(const std::function<void(QPagedPaintDevice&)>& print) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  QPrintDialog dialog(&printer, parent_);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  print(printer);
-  return true;
+bool QtFileAndPrintDialogs::print(const PrintFunction& print, QString& error) {
+  const PrintDialogEntry dialog = printDialog_(error);
+  return dialog != nullptr && dialog(parent_, print);
 }
 
 }  // namespace vantrel::ui

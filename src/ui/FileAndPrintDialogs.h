@@ -11,6 +11,8 @@ class QWidget;
 
 namespace vantrel::ui {
 
+using PrintFunction = std::function<void(QPagedPaintDevice&)>;
+
 class FileAndPrintDialogs {
  public:
   virtual ~FileAndPrintDialogs() = default;
@@ -21,20 +23,29 @@ class FileAndPrintDialogs {
   virtual QString saveFileName(const QString& title, const QString& suggested,
                                const QStringList& filters) = 0;
   // Lets the user choose a printer and its settings, then calls print with it. False, and print
-  // not called, when the user cancels.
-  virtual bool print(const std::function<void(QPagedPaintDevice&)>& print) = 0;
+  // not called, when the user cancels, or when no printer can be offered: then `error` says why.
+  virtual bool print(const PrintFunction& print, QString& error) = 0;
 };
 
-// The toolkit's own dialogs, over parent.
+// The toolkit's print dialog: shown over parent, then print called with the printer chosen; false
+// when the user cancels. It lives in the module vantrel-print.so, which alone loads Qt Print
+// Support, under this C name.
+using PrintDialogEntry = bool (*)(QWidget* parent, const PrintFunction& print);
+inline constexpr const char* kPrintDialogEntryName = "vantrelPrintDialog";
+
+// The toolkit's own dialogs, over parent; printDialog finds the print dialog's entry when it is
+// first wanted (null, with the reason in its argument, when it cannot be had).
 class QtFileAndPrintDialogs : public FileAndPrintDialogs {
  public:
-  explicit QtFileAndPrintDialogs(QWidget* parent) : parent_(parent) {}
+  QtFileAndPrintDialogs(QWidget* parent, std::function<PrintDialogEntry(QString&)> printDialog)
+      : parent_(parent), printDialog_(std::move(printDialog)) {}
   QString saveFileName(const QString& title, const QString& suggested,
                        const QStringList& filters) override;
-  bool print(const std::function<void(QPagedPaintDevice&)>& print) override;
+  bool print(const PrintFunction& print, QString& error) override;
 
  private:
   QWidget* parent_;
+  std::function<PrintDialogEntry(QString&)> printDialog_;
 };
 
 }  // namespace vantrel::ui

@@ -96,7 +96,7 @@ class RecordingFileDialogs : public ui::FileAndPrintDialogs {
     this->suggested = suggested;
     return answer;
   }
-  bool print(const std::function<void(QPagedPaintDevice&)>& print) override {
+  bool print(const ui::PrintFunction& print, QString&) override {
     QPdfWriter printer(printTo);
     print(printer);
     return true;

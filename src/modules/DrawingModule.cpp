@@ -1,19 +1,20 @@
-// vantrel-pdf.so: the drawing module that vantrel-solve loads to write the calculation record (a
-// PDF, or HTML with the plot as SVG) and the plot of --plot, so that only such a run loads Qt
-// Gui. Text is laid out and figures are drawn with a QGuiApplication: one is made here on the
-// offscreen platform, which needs no display, unless the process has one already.
+// vantrel-pdf.so: the drawing module that the programs load to write the calculation record (a
+// PDF, or HTML with the plot as SVG) and vantrel-solve's plot of --plot, so that only such a run
+// loads Qt Svg, and in vantrel-solve Qt Gui. Text is laid out and figures are drawn with a
+// QGuiApplication: one is made here on the offscreen platform, which needs no display, unless the
+// process has one already.
 
 #include <QGuiApplication>
 #include <clocale>
 #include <string>
 
+#include "modules/Drawing.h"
 #include "plot/FigureFiles.h"
-#include "record/RecordOutput.h"
-#include "solve/Drawing.h"
+#include "record/RecordFiles.h"
 
 namespace {
 
-using vantrel::solve::DrawingJob;
+using vantrel::modules::DrawingJob;
 
 void draw(DrawingJob& job) {
   if (job.record != nullptr) {
@@ -47,7 +48,7 @@ void drawWithApplication(DrawingJob& job) {
 }  // namespace
 
 extern "C" Q_DECL_EXPORT void vantrelDraw(DrawingJob& job) {
-  static_assert(std::is_same_v<decltype(&vantrelDraw), vantrel::solve::DrawingEntry>);
+  static_assert(std::is_same_v<decltype(&vantrelDraw), vantrel::modules::DrawingEntry>);
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
     draw(job);
   } else if (QCoreApplication::instance() != nullptr) {

@@ -1,15 +1,15 @@
 #pragma once
-// What vantrel-solve draws: the calculation record (a PDF, or HTML with the plot as SVG) and the
-// plot of --plot. Drawing needs Qt Gui, so it is done by the module vantrel-pdf.so, with an
-// application object on the offscreen platform, which needs no display. The module is loaded
-// only by a run that draws: every other run loads no graphics library.
+// What the programs draw to files: the calculation record (a PDF, or HTML with the plot as SVG)
+// and vantrel-solve's plot of --plot. It is done by the module vantrel-pdf.so, which alone loads
+// Qt Svg (and, for vantrel-solve, Qt Gui, with an application object on the offscreen platform,
+// which needs no display). The module is loaded only by a run that draws.
 
 #include <QString>
 
 #include "curves/Figure.h"
 #include "record/RecordOutput.h"
 
-namespace vantrel::solve {
+namespace vantrel::modules {
 
 struct DrawingJob {
   const record::RecordDraft* record = nullptr;  // null: no record
@@ -23,12 +23,12 @@ struct DrawingJob {
   QString plotError;    // likewise for the plot's
 };
 
-// Has the module beside programFolder (or installed, in the program's library folder) do job.
-// Returns why the module cannot be used, or an empty string once it has run.
+// Has the module (found from programFolder, as ModuleEntry.h says) do job. Returns why the module
+// cannot be used, or an empty string once it has run.
 QString runDrawingJob(DrawingJob& job, const QString& programFolder);
 
 // The entry of the module, resolved by its C name.
 using DrawingEntry = void (*)(DrawingJob& job);
 inline constexpr const char* kDrawingEntryName = "vantrelDraw";
 
-}  // namespace vantrel::solve
+}  // namespace vantrel::modules
