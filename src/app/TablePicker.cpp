@@ -34,8 +34,7 @@ bool isChooseKey(const QKeyEvent* key) {
 }  // namespace
 
 TablePicker::TablePicker(pages::PageDataForm& form, QWidget* window, const QStringList& folders)
-    : QObject(window), form_(form), tables_(folders), list_(new ui::TableList(window)) {
-  connect(list_, &ui::TableList::closed, this, &TablePicker::closed);
+    : QObject(window), form_(form), tables_(folders), window_(window) {
   window->installEventFilter(this);
   form_.TipNote = [this](Integer row) { return tipNote(row); };
 }
@@ -43,7 +42,15 @@ TablePicker::TablePicker(pages::PageDataForm& form, QWidget* window, const QStri
 // The window's page state is gone by now (the window's members go before its children): the
 // list, closing with the window, must not call back into it.
 TablePicker::~TablePicker() {
-  disconnect(list_, nullptr, this, nullptr);
+  if (list_ != nullptr) disconnect(list_, nullptr, this, nullptr);
+}
+
+ui::TableList* TablePicker::list() {
+  if (list_ == nullptr) {
+    list_ = new ui::TableList(window_);
+    connect(list_, &ui::TableList::closed, this, &TablePicker::closed);
+  }
+  return list_;
 }
 
 QStringList TablePicker::foldersFor(const QString& dataFile, const QString& appFolder) {
@@ -135,8 +142,8 @@ void TablePicker::open(Integer row) {
   const QRect rowRect(
       box->mapToGlobal(QPoint(0, 0)),
       form_.controls.lblUnit(row)->mapToGlobal(form_.controls.lblUnit(row)->rect().bottomRight()));
-  list_->open(lines_->name(), QStringLiteral("Value"), set.messages().join(u'\n'), *lines_,
-              rowRect);
+  list()->open(lines_->name(), QStringLiteral("Value"), set.messages().join(u'\n'), *lines_,
+               rowRect);
 }
 
 void TablePicker::closed(int line) {

@@ -46,7 +46,8 @@ class TablePicker : public QObject {
   bool serves(Integer row);
   // Opens the tables of row i beside it; nothing when none serves it.
   void open(Integer row);
-  ui::TableList* list() const { return list_; }
+  // The list, made when first wanted: most runs never open it.
+  ui::TableList* list();
 
   // Where the tables lie for a window whose data file is dataFile.
   static QStringList foldersFor(const QString& dataFile, const QString& appFolder);
@@ -64,7 +65,8 @@ class TablePicker : public QObject {
 
   pages::PageDataForm& form_;
   tables::TablesOnDemand tables_;
-  ui::TableList* list_;
+  QWidget* window_;
+  ui::TableList* list_ = nullptr;
   std::unique_ptr<RowLines> lines_;
   Integer row_ = 0;  // the row the list is open for
   Integer page_ = 0;
