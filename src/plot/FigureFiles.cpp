@@ -1,11 +1,11 @@
 #include "plot/FigureFiles.h"
+#include "common/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "plot/Painter.h"
@@ -56,15 +56,16 @@ QString saveFigureFile(const curves::Figure& figure, const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix != u"svg" && suffix != u"png" && suffix != u"pdf")
     return QStringLiteral("the name ends in neither .svg, .png nor .pdf");
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  WholeFile file(path);
+  if (!file.open()) return file.errorString();
   // Letters of about 13 pixels in the SVG and the image (twice that, for sharp print), 10 points
   // on the PDF's page of 8 by 5 inches.
-  const bool made = suffix == u"svg"   ? writeFigureSvg(figure, QSize(800, 500), file)
-                    : suffix == u"png" ? figureImage(figure, QSize(1600, 1000)).save(&file, "PNG")
-                                       : writeFigurePdf(figure, QSizeF(576, 360), file);
+  QFileDevice& out = file.file();
+  const bool made = suffix == u"svg"   ? writeFigureSvg(figure, QSize(800, 500), out)
+                    : suffix == u"png" ? figureImage(figure, QSize(1600, 1000)).save(&out, "PNG")
+                                       : writeFigurePdf(figure, QSizeF(576, 360), out);
   if (!made) {
-    file.cancelWriting();
+    file.cancel();
     return QStringLiteral("the picture could not be made");
   }
   if (!file.commit()) return file.errorString();

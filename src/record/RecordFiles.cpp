@@ -1,9 +1,9 @@
 #include "record/RecordFiles.h"
+#include "common/WholeFile.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include "plot/FigureFiles.h"
 #include "record/RecordFigure.h"
@@ -38,15 +38,15 @@ QString recordFileHtml(const RecordDraft& draft) {
 
 QString saveRecordFile(const RecordDraft& draft, const QString& path) {
   if (!isPdfPath(path)) return saveRecordHtml(recordFileHtml(draft), path);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  QPdfWriter writer(&file);
+  WholeFile file(path);
+  if (!file.open()) return file.errorString();
+  QPdfWriter writer(&file.file());
   writer.setPageLayout(recordPageLayout());
   writer.setResolution(300);
   writer.setTitle(QStringLiteral("Calculation record"));
   writer.setCreator(programName() + u' ' + programVersion());
   if (!printRecord(draft, writer)) {
-    file.cancelWriting();
+    file.cancel();
     return QStringLiteral("the PDF could not be made");
   }
   if (!file.commit()) return file.errorString();

@@ -1,9 +1,9 @@
 #include "record/RecordHtml.h"
+#include "common/WholeFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "calc/CaptionText.h"
 #include "checks/PageChecks.h"
@@ -205,9 +205,9 @@ bool isPdfPath(const QString& path) {
 }
 
 QString saveRecordHtml(const QString& html, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  file.write(html.toUtf8());
+  WholeFile file(path);
+  if (!file.open()) return file.errorString();
+  file.file().write(html.toUtf8());
   if (!file.commit()) return file.errorString();
   return {};
 }
