@@ -14,9 +14,11 @@ QStringList placesOf(const QString& programFolder, const QString& module) {
   if (!chosen.isEmpty()) places << QDir(chosen).filePath(module);
   if (!programFolder.isEmpty()) {
     const QDir folder(programFolder);
-    places << folder.filePath(module)
-           << QDir::cleanPath(folder.filePath(
-                  QStringLiteral(VANTREL_MODULES_FROM_PROGRAM_FOLDER "/") + module));
+    // The module folder first: the build puts its modules there too, and an older build left
+    // copies beside the programs that must not shadow them.
+    places << QDir::cleanPath(
+                  folder.filePath(QStringLiteral(VANTREL_MODULES_FROM_PROGRAM_FOLDER "/") + module))
+           << folder.filePath(module);
   }
   return places;
 }

@@ -2,7 +2,8 @@
 // The programs' optional parts live in modules, loaded when first used: a run that draws nothing
 // and prints nothing loads no library for drawing or printing, and the window comes up sooner.
 // A module is looked for in $VANTREL_MODULE_DIR when that is set (the tests' build folder), then
-// beside the program, then in the installed module folder as seen from the program's folder.
+// in the installed module folder as seen from the program's folder (where the build puts them
+// too), then beside the program.
 
 #include <QString>
 

@@ -21,7 +21,11 @@ TEST(ModuleEntry, IsFoundWhereTheProgramsLookOrSaysWhyNot) {
   ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(plugins));
   ASSERT_TRUE(
       QFile::copy(VANTREL_BUILD_MODULEDIR "/vantrel-print.so", plugins + "/vantrel-print.so"));
-  // A file of the module's name that is no library.
+  // A file of the module's name that is no library: beside the installed program (a copy an older
+  // build left there must not shadow the module folder's), and alone.
+  QFile stale(bin + "/vantrel-print.so");
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("not a library") > 0);
+  stale.close();
   const QTemporaryDir broken;
   QFile junk(broken.filePath("vantrel-pdf.so"));
   ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("not a library") > 0);
