@@ -1,5 +1,7 @@
 # Helpers that keep the per-folder CMake files short.
 
+find_program(VANTREL_ENV env REQUIRED)
+
 # vantrel_library(<name> SOURCES ... LIBS ...): a static library whose headers are
 # included relative to src/ ("numtext/NumberReading.h").
 function(vantrel_library name)
@@ -10,8 +12,8 @@ function(vantrel_library name)
 endfunction()
 
 # vantrel_test(<name> [OWN_MAIN] SOURCES ... LIBS ...): a GoogleTest program registered with
-# CTest. Every test runs without a display and with its own settings and data folders. OWN_MAIN: the
-# sources bring their own main() (to create the application object first).
+# CTest. Every test runs without a display and with its own settings and data folders. OWN_MAIN:
+# the sources bring their own main() (to create the application object first).
 function(vantrel_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -25,7 +27,6 @@ function(vantrel_test name)
     VANTREL_SHIPPED_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   # The environment is given through `env`, each variable an argument of its own: a list given as
   # a discovered test's ENVIRONMENT property would keep only its first variable.
-  find_program(VANTREL_ENV env REQUIRED)
   set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR ${VANTREL_ENV}
     QT_QPA_PLATFORM=offscreen
     XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built calculator into a temporary prefix, validates its desktop entry and AppStream
-# metadata, has the installed vantrel-solve write a record through its module, and starts the installed program offscreen from a folder without a data file to see
-# that it finds the installed one and its first page comes up.
+# metadata, has the installed vantrel-solve write a record through its module, and starts the
+# installed program offscreen from a folder without a data file to see that it finds the installed
+# one and its first page comes up.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"

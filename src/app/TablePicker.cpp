@@ -34,7 +34,7 @@ bool isChooseKey(const QKeyEvent* key) {
 }  // namespace
 
 TablePicker::TablePicker(pages::PageDataForm& form, QWidget* window, const QStringList& folders)
-    : QObject(window), form_(form), tables_(folders), window_(window) {
+    : QObject(window), form_(form), tables_(folders) {
   window->installEventFilter(this);
   form_.TipNote = [this](Integer row) { return tipNote(row); };
 }
@@ -47,7 +47,7 @@ TablePicker::~TablePicker() {
 
 ui::TableList* TablePicker::list() {
   if (list_ == nullptr) {
-    list_ = new ui::TableList(window_);
+    list_ = new ui::TableList(static_cast<QWidget*>(parent()));
     connect(list_, &ui::TableList::closed, this, &TablePicker::closed);
   }
   return list_;

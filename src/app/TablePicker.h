@@ -65,7 +65,6 @@ class TablePicker : public QObject {
 
   pages::PageDataForm& form_;
   tables::TablesOnDemand tables_;
-  QWidget* window_;
   ui::TableList* list_ = nullptr;
   std::unique_ptr<RowLines> lines_;
   Integer row_ = 0;  // the row the list is open for

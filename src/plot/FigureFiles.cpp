@@ -1,5 +1,4 @@
 #include "plot/FigureFiles.h"
-#include "common/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +7,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include "common/WholeFile.h"
 #include "plot/Painter.h"
 
 namespace vantrel::plot {

@@ -1,10 +1,10 @@
 #include "record/RecordFiles.h"
-#include "common/WholeFile.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QRegularExpression>
 
+#include "common/WholeFile.h"
 #include "plot/FigureFiles.h"
 #include "record/RecordFigure.h"
 

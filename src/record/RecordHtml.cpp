@@ -1,5 +1,4 @@
 #include "record/RecordHtml.h"
-#include "common/WholeFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -7,6 +6,7 @@
 
 #include "calc/CaptionText.h"
 #include "checks/PageChecks.h"
+#include "common/WholeFile.h"
 #include "record/FormulaTexts.h"
 #include "record/PageRows.h"
 #include "record/Working.h"
