@@ -3,12 +3,14 @@
 // batches of 20,000 three-entry cases (Hazen-Williams and Colebrook-White for the head loss,
 // Colebrook-White for the diameter) on one and on two threads, against a Python loop over the
 // fluids library on the same cases. For steady figures on a busy machine pin it to cores:
-//   taskset -c 0,1 vantrel_solve_bench --benchmark_repetitions=5 //     --benchmark_report_aggregates_only=true
+//   taskset -c 0,1 vantrel_solve_bench --benchmark_repetitions=5 //
+//   --benchmark_report_aggregates_only=true
 
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryFile>
 #include <map>
@@ -16,7 +18,9 @@
 #include <random>
 
 #include "calc/CalcUi.h"
+#include "calc/NewtonMethod.h"
 #include "calc/PageSession.h"
+#include "solve/BatchCases.h"
 #include "solve/BatchRun.h"
 #include "solve/SolveRun.h"
 
@@ -174,6 +178,58 @@ BENCHMARK(BM_Batch)
     ->ArgsProduct({{0, 1, 2}, {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
+
+// The most a batch of these cases can do while it prints the same numbers: each case's entries
+// moved in from the page's defaults by the solver alone, as the commits move them, with nothing
+// read, checked, formatted or written. Every further cost of a batch is on top of this.
+void BM_SolverAlone(benchmark::State& state) {
+  const auto kind = static_cast<int>(state.range(0));
+  datafile::PageTables t;
+  solve::loadDataFile(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"), t);
+  solve::Request request;
+  request.page = QString::fromLatin1(kKinds[kind].page);
+  request.unknown = QString::fromLatin1(kKinds[kind].unknown);
+  const solve::CaseSetup setup = solve::setupOf(t, request);
+  QFile file(caseFile(kind));
+  if (!file.open(QIODevice::ReadOnly)) {
+    state.SkipWithError("the cases cannot be read");
+    return;
+  }
+  const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+  const std::vector<solve::CaseEntry> columns =
+      solve::batchColumns(t, setup, QString::fromLatin1(lines.front()).split(u','));
+  // Each case's entries in base units, as the commits hold them.
+  std::vector<std::vector<Single>> cases;
+  for (qsizetype n = 1; n < lines.size(); ++n) {
+    std::vector<Single> entries;
+    const QList<QByteArray> cells = lines[n].split(',');
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      const Single factor = t.UnitFactor(setup.page, columns[c].var, columns[c].unit);
+      const float typed = cells.value(static_cast<qsizetype>(c)).toFloat();
+      entries.push_back(static_cast<Single>(static_cast<double>(typed) / factor));
+    }
+    cases.push_back(entries);
+  }
+  Array1<Single> defaults(t.VarCount(setup.page));
+  for (Integer i = 1; i <= defaults.upper(); ++i)
+    defaults(i) = t.VarValue(setup.page, i);
+  const QString caption = t.PageCaption(setup.page);
+  Silent ui;
+  for (auto _ : state) {
+    for (const std::vector<Single>& entries : cases) {
+      Array1<Single> values = defaults;
+      for (std::size_t c = 0; c < columns.size(); ++c) {
+        Single start = values(columns[c].var);
+        values(columns[c].var) = entries[c];
+        calc::NewtonSolve(values, setup.unknown, columns[c].var, start, ui, caption);
+      }
+      benchmark::DoNotOptimize(values(setup.unknown));
+    }
+  }
+  state.SetLabel(std::string(kKinds[kind].page) + (kind == 2 ? " diameter" : " head loss"));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_SolverAlone)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // Runs after the commits: in a process that has started children, the commits above measure
 // several times slower, which would say nothing about the page session.

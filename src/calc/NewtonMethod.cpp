@@ -1,6 +1,5 @@
 #include "calc/NewtonMethod.h"
 
-#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -51,6 +50,13 @@ void checkIndex(const Array1<Single>& values, Integer index) {
   if (index < 1 || index > values.upper()) throw IndexError();
 }
 
+// The formula evaluated with the unknown at `value`.
+void evaluateAt(Single value, Single& trial, Array1<Single>& values, PageFormula& formula,
+                Integer& errFlag, CalcUi& ui) {
+  trial = value;
+  formula.residual(values, errFlag, ui);
+}
+
 }  // namespace
 
 void SnapshotValues(Array1<Single>& values, Integer mode, Integer slot) {
@@ -84,9 +90,6 @@ Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
     return Single(0);
   };
   Single& trial = values(unknown);
-  // The vector as the last evaluation at x left it: the closing pass evaluates x once more,
-  // from the same values, and so comes to exactly this.
-  QVarLengthArray<Single, kSnapshotValues> atX(values.upper());
   // Step and tolerance are relative to the run's start value, not to the current iterate.
   double x = trial;
   double h = x * kRelativeStep;
@@ -112,21 +115,30 @@ Single NewtonIterate(Array1<Single>& values, Integer unknown, Integer& errFlag,
     if (state == 0) state = 1;
     Single stored = 0;
     if (!storeSingle(x, stored)) return fail();
+    const Single atX = stored;
     if (state == -1) {
-      // x is the iterate the last pass evaluated first, and nothing else has changed since.
-      std::copy(atX.begin(), atX.end(), values.data());
+      // x is the iterate the last pass evaluated first: its residual is known. Nor are its values
+      // needed again: a successful evaluation writes every output, so the one at x + h leaves
+      // the same values whatever came before it. Only a failure leaves some of those of x, and
+      // they are made again from x then.
       CountEvaluationRepeated();
     } else {
       trial = stored;
       f0 = formula.residual(values, errFlag, ui);
       if (errFlag != 0) return fail();
-      std::copy(values.data(), values.data() + values.upper(), atX.begin());
       if (observer != nullptr) observer->pass(stored, static_cast<Single>(f0));
     }
     x1 = x + h;
-    if (!storeSingle(x1, stored)) return fail();
+    if (!storeSingle(x1, stored)) {
+      if (state == -1) evaluateAt(atX, trial, values, formula, errFlag, ui);
+      return fail();
+    }
     trial = stored;
     f1 = formula.residual(values, errFlag, ui);
+    if (state == -1 && errFlag != 0) {
+      evaluateAt(atX, trial, values, formula, errFlag, ui);
+      evaluateAt(stored, trial, values, formula, errFlag, ui);
+    }
     // The 501st pass fails even when it has just converged.
     if (pass > kPassLimit || errFlag != 0) return fail();
     if (state == -1) {

@@ -122,7 +122,8 @@ CaseOutcome PageCase::solve(const std::vector<CaseEntry>& entries) {
       return {kRefused, std::nullopt, ui.criticals + tooLargeMessage(t_, setup_.page, var, unit)};
   }
   try {
-    outcome.report = reportOf(session_);
+    if (rowNames_.empty()) rowNames_ = rowNames(session_);
+    outcome.report = reportOf(session_, rowNames_);
     addCitations(*outcome.report, citations_);
   } catch (const SolveError& error) {
     return {error.status(), std::nullopt, ui.criticals + terminalLines(error.message())};

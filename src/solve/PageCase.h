@@ -97,6 +97,7 @@ class PageCase {
   record::RowCitations citations_;  // the rows the last solve's entries took from tables
   calc::SolveWorking working_;
   calc::PageSession session_;
+  std::vector<QString> rowNames_;  // of setup_.page, made for the first report
 };
 
 }  // namespace vantrel::solve

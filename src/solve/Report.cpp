@@ -150,14 +150,25 @@ QStringList findingLines(const checks::PageChecks& c) {
   return lines;
 }
 
+std::vector<QString> rowNames(const calc::PageSession& session) {
+  std::vector<QString> names;
+  for (Integer i = 1; i <= session.rowCount(); ++i)
+    names.push_back(variableName(session.caption(i)));
+  return names;
+}
+
 PageReport reportOf(const calc::PageSession& session) {
+  return reportOf(session, rowNames(session));
+}
+
+PageReport reportOf(const calc::PageSession& session, const std::vector<QString>& names) {
   PageReport r;
   r.page = session.pageCaption();
   r.title = session.pageTitle();
   r.variables.reserve(static_cast<std::size_t>(std::max<Integer>(session.rowCount(), 0)));
   for (Integer i = 1; i <= session.rowCount(); ++i) {
     VariableLine v;
-    v.name = variableName(session.caption(i));
+    v.name = names.at(static_cast<std::size_t>(i - 1));
     try {
       v.value = session.valueText(i);
     } catch (const std::overflow_error&) {
