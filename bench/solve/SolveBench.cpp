@@ -109,6 +109,18 @@ QString caseFile(int kind) {
   return file->fileName();
 }
 
+// The page and unknown of kind, as the command line names them.
+solve::Request requestOf(int kind) {
+  solve::Request request;
+  request.page = QString::fromLatin1(kKinds[kind].page);
+  request.unknown = QString::fromLatin1(kKinds[kind].unknown);
+  return request;
+}
+
+std::string labelOf(int kind) {
+  return std::string(kKinds[kind].page) + (kind == 2 ? " diameter" : " head loss");
+}
+
 // Cases a second of the fluids loop on each kind, as measured in this run.
 std::map<int, double>& pythonRates() {
   static std::map<int, double> rates;
@@ -145,13 +157,11 @@ void BM_Batch(benchmark::State& state) {
   const auto threads = static_cast<int>(state.range(1));
   datafile::PageTables tables;
   solve::loadDataFile(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"), tables);
-  solve::Request request;
-  request.page = QString::fromLatin1(kKinds[kind].page);
-  request.unknown = QString::fromLatin1(kKinds[kind].unknown);
+  solve::Request request = requestOf(kind);
   request.batch = caseFile(kind);
   request.format = solve::Format::Csv;
   request.jobs = threads;
-  state.SetLabel(std::string(kKinds[kind].page) + (kind == 2 ? " diameter" : " head loss"));
+  state.SetLabel(labelOf(kind));
   qsizetype written = 0;
   QElapsedTimer clock;
   clock.start();
@@ -186,10 +196,7 @@ void BM_SolverAlone(benchmark::State& state) {
   const auto kind = static_cast<int>(state.range(0));
   datafile::PageTables t;
   solve::loadDataFile(QStringLiteral(VANTREL_SHIPPED_DATA_DIR "/Vantrel.rtf"), t);
-  solve::Request request;
-  request.page = QString::fromLatin1(kKinds[kind].page);
-  request.unknown = QString::fromLatin1(kKinds[kind].unknown);
-  const solve::CaseSetup setup = solve::setupOf(t, request);
+  const solve::CaseSetup setup = solve::setupOf(t, requestOf(kind));
   QFile file(caseFile(kind));
   if (!file.open(QIODevice::ReadOnly)) {
     state.SkipWithError("the cases cannot be read");
@@ -226,7 +233,7 @@ void BM_SolverAlone(benchmark::State& state) {
       benchmark::DoNotOptimize(values(setup.unknown));
     }
   }
-  state.SetLabel(std::string(kKinds[kind].page) + (kind == 2 ? " diameter" : " head loss"));
+  state.SetLabel(labelOf(kind));
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
 }
 BENCHMARK(BM_SolverAlone)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
