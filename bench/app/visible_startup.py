@@ -12,6 +12,7 @@ Only the standard library and libX11 are used."""
 import ctypes
 import ctypes.util
 import os
+import random
 import shutil
 import statistics
 import subprocess
@@ -124,6 +125,15 @@ def one_start(display, command, cwd, env):
         process.wait()
 
 
+def bootstrap_interval(values, rounds=2000):
+    """The 2.5th and 97.5th percentiles of the median of values drawn again with replacement:
+    how far the median of this many starts moves from run to run on this machine."""
+    draw = random.Random(1)
+    medians = sorted(statistics.median(draw.choices(values, k=len(values)))
+                     for _ in range(rounds))
+    return medians[int(rounds * 0.025)], medians[int(rounds * 0.975) - 1]
+
+
 def main():
     if len(sys.argv) < 4:
         sys.exit(__doc__)
@@ -148,8 +158,9 @@ def main():
         print("%-8s visible after %.1f ms (median of %d), peak memory %.1f MiB" % (
             name, statistics.median(times[name]), runs, statistics.median(memory[name]) / 1024))
     ratios = [v / b for v, b in zip(times["vantrel"], times["bare"])]
-    print("time ratio: median of pairs %.3f, of medians %.3f" % (
-        statistics.median(ratios),
+    low, high = bootstrap_interval(ratios)
+    print("time ratio: median of pairs %.3f (95 %% interval %.3f to %.3f), of medians %.3f" % (
+        statistics.median(ratios), low, high,
         statistics.median(times["vantrel"]) / statistics.median(times["bare"])))
     print("memory ratio: %.3f" % (statistics.median(memory["vantrel"]) /
                                   statistics.median(memory["bare"])))
