@@ -157,10 +157,6 @@ std::vector<QString> rowNames(const calc::PageSession& session) {
   return names;
 }
 
-PageReport reportOf(const calc::PageSession& session) {
-  return reportOf(session, rowNames(session));
-}
-
 PageReport reportOf(const calc::PageSession& session, const std::vector<QString>& names) {
   PageReport r;
   r.page = session.pageCaption();
