@@ -55,6 +55,19 @@ TEST(PageCommands, TheRecordIsSavedOrPrintedAndReadsBack) {
   }
 }
 
+// The working belongs to the values its solve left: after a reset the record has the defaults and
+// none of the passes of the solve before.
+TEST(PageCommands, ARecordAfterAResetHasNoPassesOfTheSolveBefore) {
+  WindowRun run;
+  ASSERT_TRUE(run.activate());
+  run.files().answer = run.folder() + "/reset.html";
+  testing::WindowScript(run).run(R"(f2 "60" Tab click:Reset Ctrl+S msgs=0)");
+  const QStringList lines = testing::recordFileLines(run.files().answer);
+  EXPECT_TRUE(lines.contains("Flow Rate = 50.000 l/s 0.05 m³/s default"))
+      << lines.join('\n').toStdString();
+  EXPECT_TRUE(lines.filter(QRegularExpression("^Step ")).isEmpty());
+}
+
 TEST(PageCommands, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   WindowRun run;
   ASSERT_TRUE(run.activate());

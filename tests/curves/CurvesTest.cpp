@@ -69,11 +69,11 @@ double along(const Series& s, double x) {
   return NAN;
 }
 
-// Each point is the unknown that committing its entry value on the page as it stands gives;
-// the sweep leaves the page as it was. The span is a fifth to five times a positive value (on
-// a log axis where that covers a factor of ten), else four times the value either side, and is
-// clipped to the row's range; it is in the unit shown (gpm: 50 l/s = 792.5 US gpm). An orifice
-// of beta 0.9999999 (the last below 1) is past what the solver reaches.
+// Each point is the unknown that committing its entry value on the page as it stands gives, and
+// lies inside the vertical axis; the sweep leaves the page as it was. The span is a fifth to five
+// times a positive value (on a log axis where that covers a factor of ten), else four times the
+// value either side, and is clipped to the row's range; it is in the unit shown (gpm: 50 l/s =
+// 792.5 US gpm). An orifice of beta 0.9999999 (the last below 1) is past what the solver reaches.
 TEST(EntryCurve, PointsAreWhatACommitGivesOverTheClippedSpan) {
   const struct {
     PageState state;
@@ -109,6 +109,7 @@ TEST(EntryCurve, PointsAreWhatACommitGivesOverTheClippedSpan) {
       EXPECT_NEAR(fresh.session.value(c.entry) * factor, p.x(), std::fabs(p.x()) * 1e-6);
       const double y = fresh.session.value(page.unknown) * page.session.factor(page.unknown);
       EXPECT_NEAR(p.y(), y, std::fabs(y) * 1e-5);
+      EXPECT_TRUE(fig.y.low <= p.y() && p.y() <= fig.y.high) << "off the vertical axis: " << p.y();
     }
   }
 }
