@@ -41,6 +41,7 @@ const Case kCases[] = {
     {"PcCodePage437", R"({\rtf1\pc \'82\'9b})", u"é¢"_s},
     {"UnknownCodePageIs1252", R"({\rtf1\ansi\ansicpg99999 \'e9\'80})", u"é€"_s},
     {"ShiftJisUserDefinedLeadByte", R"({\rtf1\ansi\ansicpg932 \'fa\'40})", u"\u2170"_s},
+    {"MacJapaneseTakesTwoBytes", R"({\rtf1\mac\ansicpg10001 \'82\'a0})", u"\u3042"_s},
     {"Unassigned1252KeepsC1", R"({\rtf1 \'81\'8d\'8f\'90\'9d\'9f})",
      u"\u0081\u008D\u008F\u0090\u009D\u0178"_s},
     {"Charset0Is1252WhateverAnsicpg",
