@@ -34,8 +34,10 @@ TEST(CheckRange, EveryFormOfTheLanguage) {
       {"S, YES", "\tYES", false, "\tYES"},
       {"O,LOW,LARGE", "l", true, "LARGE"},
       {"T,A~C", "b", true, "B"},
-      // More than ten single values (or ranges), or a number beyond a Single, refuse everything.
+      // More than ten single values or ranges, of either kind, or a number beyond a Single,
+      // refuse everything.
       {"F,1,2,3,4,5,6,7,8,9,10,11", "1", false, " 1"},
+      {"S,A,B,C,D,E,F,G,H,I,J,K", "a", false, "A"},
       {"F,1E39,1", "1", false, " 1"},
       {"F,*", "1E39", false, "1E39"}};
   for (const auto& c : cases) {
