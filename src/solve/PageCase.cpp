@@ -82,7 +82,10 @@ void checkSolvable(const datafile::PageTables& t, const CaseSetup& setup, bool a
 }
 
 PageCase::PageCase(datafile::PageTables& tables, CaseSetup setup)
-    : t_(tables), setup_(std::move(setup)), session_(tables, unknown_, &lastEntry_) {}
+    : t_(tables),
+      setup_(std::move(setup)),
+      session_(tables, unknown_, &lastEntry_),
+      rowNames_(rowNames(tables, setup_.page)) {}
 
 void PageCase::startFromDefaults() {
   working_ = calc::SolveWorking();
@@ -122,7 +125,6 @@ CaseOutcome PageCase::solve(const std::vector<CaseEntry>& entries) {
       return {kRefused, std::nullopt, ui.criticals + tooLargeMessage(t_, setup_.page, var, unit)};
   }
   try {
-    if (rowNames_.empty()) rowNames_ = rowNames(session_);
     outcome.report = reportOf(session_, rowNames_);
     addCitations(*outcome.report, citations_);
   } catch (const SolveError& error) {

@@ -97,7 +97,7 @@ class PageCase {
   record::RowCitations citations_;  // the rows the last solve's entries took from tables
   calc::SolveWorking working_;
   calc::PageSession session_;
-  std::vector<QString> rowNames_;  // of setup_.page, made for the first report
+  const std::vector<QString> rowNames_;  // of setup_.page, for every case's report
 };
 
 }  // namespace vantrel::solve

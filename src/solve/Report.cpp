@@ -150,10 +150,10 @@ QStringList findingLines(const checks::PageChecks& c) {
   return lines;
 }
 
-std::vector<QString> rowNames(const calc::PageSession& session) {
+std::vector<QString> rowNames(const datafile::PageTables& tables, Integer page) {
   std::vector<QString> names;
-  for (Integer i = 1; i <= session.rowCount(); ++i)
-    names.push_back(variableName(session.caption(i)));
+  for (Integer i = 1; i <= tables.VarCount(page); ++i)
+    names.push_back(variableName(tables.VarCaptionRTF(page, i).plainText()));
   return names;
 }
 

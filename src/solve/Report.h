@@ -45,12 +45,12 @@ struct PageReport {
   std::optional<std::vector<IterationLine>> iterations;
 };
 
-// The page on show in session, its rows named by `names` (rowNames(session), made once: a batch
-// reports one page over and over). Throws SolveError(kBadUsage) for a value that its unit cannot
-// show, which only a data file's default can be.
+// The page on show in session, its rows named by `names` (rowNames of that page, made once: a
+// batch reports one page over and over). Throws SolveError(kBadUsage) for a value that its unit
+// cannot show, which only a data file's default can be.
 PageReport reportOf(const calc::PageSession& session, const std::vector<QString>& names);
-// The name of each row of the page on show, as matched on the command line.
-std::vector<QString> rowNames(const calc::PageSession& session);
+// The name of each row of the page, as matched on the command line.
+std::vector<QString> rowNames(const datafile::PageTables& tables, Integer page);
 
 QString formatReport(const PageReport& report, Format format);
 // The JSON form of formatReport, appended to `out`.
